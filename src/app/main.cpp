@@ -1,0 +1,6 @@
+#include "Startup.h"
+
+int main()
+{
+    return program::main();
+}
