@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev
   # end-to-end test under Xvfb
   xvfb xauth xdotool xclip imagemagick x11-utils fonts-dejavu-core
+  # start-up benchmark
+  libx11-dev
 )
 # llvm brings llvm-symbolizer, without which clang's sanitizer reports have no source lines.
 

@@ -42,6 +42,7 @@ constexpr Row kRed{"redpcnt", "Rededit", "redslide", "hexanswer1", &Plumivard::n
 constexpr Row kGreen{"grnpcnt", "greenedit", "greenslide", "hexanswer2", &Plumivard::p, &Plumivard::t,
                      &Plumivard::y};
 constexpr Row kBlue{"blupcnt", "blueedit", "bluslide", "hexanswer3", &Plumivard::r, &Plumivard::v, &Plumivard::z};
+constexpr Row kRows[3] = {kRed, kGreen, kBlue};
 
 std::int32_t ToInt32(double value)
 {
@@ -148,7 +149,6 @@ void ShowEntryFields(Plumivard& w, const Row (&rows)[3], std::string_view Row::*
     }
 }
 
-constexpr Row kRows[3] = {kRed, kGreen, kBlue};
 
 // The creation protocol: create and register, then find the control again
 // by name for everything else.

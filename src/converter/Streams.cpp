@@ -98,8 +98,11 @@ constexpr auto kGroupBox1 = fw::MakeStream([] {
         .helpTag = "",
         .initialParent = ""});
 });
-constexpr auto kConvert = fw::MakeStream([] { return Write(Button("convert", 18, 317, 75, 0, "Convert", "GroupBox1")); });
-constexpr auto kWebsafe = fw::MakeStream([] { return Write(Button("websafe", 102, 317, 75, 1, "Compare", "GroupBox1")); });
+// Inside the group box, though placed in window coordinates.
+constexpr auto kConvert =
+    fw::MakeStream([] { return Write(Button("convert", 18, 317, 75, 0, "Convert", "GroupBox1")); });
+constexpr auto kWebsafe =
+    fw::MakeStream([] { return Write(Button("websafe", 102, 317, 75, 1, "Compare", "GroupBox1")); });
 constexpr auto kStaticText1 = fw::MakeStream([] { return Write(Label("StaticText1", 10, 69, 60, 11, "Red", 0)); });
 constexpr auto kStaticText2 = fw::MakeStream([] { return Write(Label("StaticText2", 10, 123, 60, 12, "Green", 0)); });
 constexpr auto kStaticText3 = fw::MakeStream([] { return Write(Label("StaticText3", 10, 179, 60, 13, "Blue", 0)); });
@@ -138,21 +141,36 @@ constexpr auto kBlueedit = fw::MakeStream([] { return Write(Field("blueedit", 58
 constexpr auto kGreenedit = fw::MakeStream([] { return Write(Field("greenedit", 58, 120, 78, 5, true, 3, 0)); });
 constexpr auto kRededit = fw::MakeStream([] { return Write(Field("Rededit", 58, 66, 78, 4, true, 3, 0)); });
 
+// In creation order.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 29> kControlStreams{{
-    {"redpcnt", kRedpcnt},         {"grnpcnt", kGrnpcnt},
-    {"blupcnt", kBlupcnt},         {"hexanswer1", kHexanswer1},
-    {"hexcolor", kHexcolor},       {"rgbcolor", kRgbcolor},
-    {"GroupBox1", kGroupBox1},     {"convert", kConvert},
-    {"websafe", kWebsafe},         {"StaticText1", kStaticText1},
-    {"StaticText2", kStaticText2}, {"StaticText3", kStaticText3},
-    {"StaticText4", kStaticText4}, {"redslide", kRedslide},
-    {"greenslide", kGreenslide},   {"bluslide", kBluslide},
-    {"StaticText5", kStaticText5}, {"webtxt", kWebtxt},
-    {"choosecolor", kChoosecolor}, {"centopt", kCentopt},
-    {"resetter", kResetter},       {"LittleArrows1", kLittleArrows1},
-    {"LittleArrows2", kLittleArrows2}, {"LittleArrows3", kLittleArrows3},
-    {"hexanswer2", kHexanswer2},   {"hexanswer3", kHexanswer3},
-    {"blueedit", kBlueedit},       {"greenedit", kGreenedit},
+    {"redpcnt", kRedpcnt},
+    {"grnpcnt", kGrnpcnt},
+    {"blupcnt", kBlupcnt},
+    {"hexanswer1", kHexanswer1},
+    {"hexcolor", kHexcolor},
+    {"rgbcolor", kRgbcolor},
+    {"GroupBox1", kGroupBox1},
+    {"convert", kConvert},
+    {"websafe", kWebsafe},
+    {"StaticText1", kStaticText1},
+    {"StaticText2", kStaticText2},
+    {"StaticText3", kStaticText3},
+    {"StaticText4", kStaticText4},
+    {"redslide", kRedslide},
+    {"greenslide", kGreenslide},
+    {"bluslide", kBluslide},
+    {"StaticText5", kStaticText5},
+    {"webtxt", kWebtxt},
+    {"choosecolor", kChoosecolor},
+    {"centopt", kCentopt},
+    {"resetter", kResetter},
+    {"LittleArrows1", kLittleArrows1},
+    {"LittleArrows2", kLittleArrows2},
+    {"LittleArrows3", kLittleArrows3},
+    {"hexanswer2", kHexanswer2},
+    {"hexanswer3", kHexanswer3},
+    {"blueedit", kBlueedit},
+    {"greenedit", kGreenedit},
     {"Rededit", kRededit},
 }};
 

@@ -59,6 +59,8 @@ start_xvfb() {
   export DISPLAY
   # The program must talk to this server and nothing else.
   export QT_QPA_PLATFORM=xcb
+  export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+  mkdir -m 700 -p "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY XAUTHORITY
   e2e_log "Xvfb on $DISPLAY"
 }

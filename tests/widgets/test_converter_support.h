@@ -1,44 +1,39 @@
 #pragma once
-// The converter window under test: built in a bundle folder of its own with
-// fake services, shown and active, and driven through its real widgets.
+// The converter window under test, built in a bundle folder of its own with
+// fake services and driven through its real widgets.
 
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTest>
 #include <array>
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <gtest/gtest.h>
 
 #include "Runtime.h"
 #include "TestSupport.h"
-#include "Window.h"
 #include "app/Startup.h"
 #include "converter/Plumivard.h"
 
 namespace converter_test {
 
-// The picture that the build puts in the bundle.
-inline std::filesystem::path SourcePicture()
-{
-    return std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "Resources" / "cmyk.gif";
-}
-
-// A bundle folder: bin/plumivard beside Resources/, as the build lays it out.
+// bin/plumivard beside Resources/, as the build lays the program out.
 class Bundle {
 public:
     enum class Picture { Readable, Missing, Unreadable, NoResourcesFolder };
 
     explicit Bundle(Picture picture = Picture::Readable)
     {
-        const std::filesystem::path root = Root();
+        const std::filesystem::path root = Root(), resources = root / "Resources";
         std::filesystem::create_directories(root / "bin");
         if (picture == Picture::NoResourcesFolder) return;
-        std::filesystem::create_directories(root / "Resources");
-        if (picture == Picture::Readable) std::filesystem::copy_file(SourcePicture(), root / "Resources" / "cmyk.gif");
+        std::filesystem::create_directories(resources);
+        if (picture == Picture::Readable) {
+            const auto source = std::filesystem::path(__FILE__).parent_path() / "../../Resources/cmyk.gif";
+            std::filesystem::copy_file(source, resources / "cmyk.gif");
+        }
         if (picture == Picture::Unreadable) {
-            QFile file(QString::fromStdString((root / "Resources" / "cmyk.gif").string()));
+            QFile file(QString::fromStdString((resources / "cmyk.gif").string()));
             if (file.open(QIODevice::WriteOnly)) file.write("not a picture");
         }
     }
@@ -49,69 +44,59 @@ private:
     QTemporaryDir dir_;
 };
 
-// Channel rows by their controls' names.
 struct Row {
     const char* name;
-    std::string_view percentField, valueField, slider, arrows, hexField;
+    const char *percentField, *valueField, *slider, *arrows, *hexField;
     std::int32_t Plumivard::Plumivard::*channel;
     std::int32_t Plumivard::Plumivard::*percentage;
 };
 
+using P = Plumivard::Plumivard;
 inline const std::array<Row, 3> kRows{{
-    {"red", "redpcnt", "Rededit", "redslide", "LittleArrows1", "hexanswer1", &Plumivard::Plumivard::n,
-     &Plumivard::Plumivard::x},
-    {"green", "grnpcnt", "greenedit", "greenslide", "LittleArrows2", "hexanswer2", &Plumivard::Plumivard::p,
-     &Plumivard::Plumivard::y},
-    {"blue", "blupcnt", "blueedit", "bluslide", "LittleArrows3", "hexanswer3", &Plumivard::Plumivard::r,
-     &Plumivard::Plumivard::z},
+    {"red", "redpcnt", "Rededit", "redslide", "LittleArrows1", "hexanswer1", &P::n, &P::x},
+    {"green", "grnpcnt", "greenedit", "greenslide", "LittleArrows2", "hexanswer2", &P::p, &P::y},
+    {"blue", "blupcnt", "blueedit", "bluslide", "LittleArrows3", "hexanswer3", &P::r, &P::z},
 }};
 
-// Fake services and a bundle; the window is opened by the test.
+// Fake services and a bundle with the picture; the test opens the window.
 class ConverterBundleTest : public ::testing::Test {
+public:
+    ConverterBundleTest() { UseBundle(defaultBundle_); }
+
 protected:
     static void SetUpTestSuite()
     {
         if (program::plugin_entrypoints.empty()) program::FillPluginEntrypoints();
     }
+    void SetUp() override { Plumivard::ResetPictureCacheForTesting(); }
 
     void UseBundle(const Bundle& bundle) { services().applicationFile = bundle.Executable(); }
-
-    Plumivard::Plumivard& Open()
+    P& Open()
     {
         window_ = &Plumivard::ImplicitInstance();
         testing_support::ShowAndActivate(*window_);
         return *window_;
     }
-
     testing_support::FakeServices& services() { return scope_.services; }
-    Plumivard::Plumivard& W() { return *window_; }
+    P& W() { return *window_; }
+    fw::TextField& Field(const char* name) { return fw::ControlOf<fw::TextField>(*window_, name); }
+    fw::Slider& SliderOf(const Row& row) { return fw::ControlOf<fw::Slider>(*window_, row.slider); }
 
-    template <class T>
-    T& C(std::string_view name)
+    // Replaces the field's text as a user would; it commits when the focus
+    // moves on.
+    void Type(const char* name, const std::string& text)
     {
-        return fw::ControlOf<T>(*window_, name);
+        QWidget* edit = Field(name).Widget();
+        testing_support::Click(Field(name));
+        static_cast<QLineEdit*>(edit)->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QString::fromStdString(text));
     }
-    fw::TextField& Field(std::string_view name) { return C<fw::TextField>(name); }
-    fw::Slider& SliderOf(const Row& row) { return C<fw::Slider>(row.slider); }
-
-    // Replaces the field's text by typing, as a user would; nothing commits
-    // until the focus moves on.
-    void Type(std::string_view name, const std::string& text)
-    {
-        fw::TextField& field = Field(name);
-        testing_support::Click(field);
-        static_cast<QLineEdit*>(field.Widget())->selectAll();
-        QTest::keyClick(field.Widget(), Qt::Key_Backspace);
-        QTest::keyClicks(field.Widget(), QString::fromStdString(text));
-        fw::RuntimeThrowPendingException();
-    }
-    // Types and then presses Tab.
-    void Enter(std::string_view name, const std::string& text)
+    void Enter(const char* name, const std::string& text)
     {
         Type(name, text);
         testing_support::PressTab();
     }
-    // Commits a colour through the 0-255 fields.
     void EnterColour(int red, int green, int blue)
     {
         Enter("Rededit", std::to_string(red));
@@ -123,24 +108,32 @@ protected:
         QTest::keyClick(control.Widget(), key);
         fw::RuntimeThrowPendingException();
     }
-    // The name of the control that has the keyboard focus, or "".
     std::string Focused() const
     {
         const fw::RectControl* control = window_->FocusedControl();
         return control == nullptr ? std::string() : control->Name();
     }
+    // The value, percent and hexadecimal texts of each row, red first.
+    std::vector<std::string> AllTexts()
+    {
+        std::vector<std::string> texts;
+        for (const Row& row : kRows) {
+            for (const char* name : {row.valueField, row.percentField, row.hexField}) {
+                texts.push_back(Field(name).Text());
+            }
+        }
+        return texts;
+    }
+    std::array<int, 3> Channels() const { return {window_->n, window_->p, window_->r}; }
 
 private:
+    // Declared first, so the windows go before their bundle folder.
     Bundle defaultBundle_;
     testing_support::ServicesScope scope_;
-    Plumivard::Plumivard* window_ = nullptr;
-
-public:
-    ConverterBundleTest() { services().applicationFile = defaultBundle_.Executable(); }
-    void SetUp() override { Plumivard::ResetPictureCacheForTesting(); }
+    P* window_ = nullptr;
 };
 
-// The converter window open and active, as after start-up.
+// The window open and active, as after start-up.
 class ConverterTest : public ConverterBundleTest {
 protected:
     void SetUp() override
@@ -149,10 +142,5 @@ protected:
         Open();
     }
 };
-
-inline fw::Color Rgb(int red, int green, int blue)
-{
-    return fw::RGB(red, green, blue);
-}
 
 }  // namespace converter_test
