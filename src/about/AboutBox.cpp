@@ -45,9 +45,7 @@ constexpr auto kOKbuttonBytes = fw::MakeStream([] {
         .tabIndex = 0,
         .caption = "OK",
         .isDefault = true,
-        .cancel = false,
-        .helpTag = "",
-        .initialParent = ""});
+        .cancel = false});
 });
 
 constexpr auto kStaticText1Bytes = fw::MakeStream([] {
@@ -57,31 +55,19 @@ constexpr auto kStaticText1Bytes = fw::MakeStream([] {
         .text = kText,
         .textAlign = 1,
         .textColor = s::kBlack,
-        .multiLine = true,
-        .helpTag = "",
-        .dataSource = "",
-        .dataField = "",
-        .initialParent = ""});
+        .multiLine = true});
 });
 
 constexpr auto kBevelButton1Bytes = fw::MakeStream([] {
     return s::Write(s::BevelButtonRecords{
         .control = {.name = kBevelButton1Name, .left = 59, .top = 111, .width = 180, .height = 22},
         .tabIndex = 2,
-        .initialParent = "",
-        .helpTag = "",
         .caption = "Donate via PayPal",
         .captionAlign = 3,
         .captionPlacement = 1,
         .iconAlign = 0,
         .acceptFocus = false});
 });
-
-// The table is filled at start-up; before that every entry is unknown.
-fw::PluginEntryPoint PluginEntry(std::size_t index)
-{
-    return index < program::plugin_entrypoints.size() ? program::plugin_entrypoints[index] : nullptr;
-}
 
 }  // namespace
 
@@ -132,7 +118,7 @@ void aboutbox::_CreateControls0()
     // The donate button keeps the framework's default text size.
     NewControl<fw::BevelButton>(kBevelButton1Name);
     fw::BevelButton& donate = BevelButton1();
-    fw::PluginCall<void(fw::BevelButton&, std::uint8_t)>(PluginEntry(program::kBevelButtonTextUnitSet), donate,
+    fw::PluginCall<void(fw::BevelButton&, std::uint8_t)>(program::PluginEntry(program::kBevelButtonTextUnitSet), donate,
                                                          std::uint8_t{0});
     fw::_SetProperties(donate, kBevelButton1Stream);
     fw::_InstallInstanceEventHandler(donate, "Action",

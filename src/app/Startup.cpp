@@ -94,6 +94,11 @@ void FillPluginEntrypoints()
     }
 }
 
+fw::PluginEntryPoint PluginEntry(std::size_t index)
+{
+    return index < plugin_entrypoints.size() ? plugin_entrypoints[index] : nullptr;
+}
+
 void _InitFileTypes()
 {
     FileTypes::_Initialize();

@@ -31,6 +31,8 @@ inline constexpr std::size_t kPluginEntrypointCount = 29;
 inline constexpr std::size_t kBevelButtonIconSet = 15;
 inline constexpr std::size_t kBevelButtonTextUnitSet = 24;
 extern std::vector<fw::PluginEntryPoint> plugin_entrypoints;
+// The entry at that index; null while the table is not filled.
+fw::PluginEntryPoint PluginEntry(std::size_t index);
 extern const char* const kPluginEntrypointNames[kPluginEntrypointCount];
 
 }  // namespace program

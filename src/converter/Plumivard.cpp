@@ -170,7 +170,7 @@ void SetTextStyle(fw::BevelButton& button, float size)
 {
     button.SetTextSize(size);
     fw::PluginCall<void(fw::BevelButton&, std::uint8_t)>(
-        program::plugin_entrypoints.at(program::kBevelButtonTextUnitSet), button, kTextUnit);
+        program::PluginEntry(program::kBevelButtonTextUnitSet), button, kTextUnit);
 }
 
 bool picFirstUseDone = false;
@@ -280,7 +280,7 @@ void Plumivard::_CreateControls0()
     {
         fw::BevelButton& control = NewNamedControl<fw::BevelButton>(*this, "choosecolor");
         fw::PluginCall<void(fw::BevelButton&, std::shared_ptr<fw::Picture>)>(
-            program::plugin_entrypoints.at(program::kBevelButtonIconSet), control, cmyk());
+            program::PluginEntry(program::kBevelButtonIconSet), control, cmyk());
         SetTextStyle(control, kTextSize);
         fw::_SetProperties(control, ControlStream("choosecolor"));
         fw::_InstallInstanceEventHandler(control, "Action",

@@ -24,24 +24,14 @@ constexpr TextFieldRecords Field(std::string_view name, std::int32_t left, std::
 {
     return {.control = {.name = name, .left = left, .top = top, .width = width, .height = 22},
             .tabIndex = tabIndex,
-            .format = "",
             .visible = visible,
-            .helpTag = "",
-            .cueText = "",
-            .text = "",
-            .mask = "",
             .limitText = limitText,
-            .alignment = alignment,
-            .dataSource = "",
-            .dataField = "",
-            .initialParent = ""};
+            .alignment = alignment};
 }
 
 constexpr RectangleRecords Swatch(std::string_view name, std::int32_t left, std::int32_t width)
 {
-    return {.control = {.name = name, .left = left, .top = -2, .width = width, .height = 45},
-            .helpTag = "",
-            .initialParent = ""};
+    return {.control = {.name = name, .left = left, .top = -2, .width = width, .height = 45}};
 }
 
 constexpr PushButtonRecords Button(std::string_view name, std::int32_t left, std::int32_t top, std::int32_t width,
@@ -50,7 +40,6 @@ constexpr PushButtonRecords Button(std::string_view name, std::int32_t left, std
     return {.control = {.name = name, .left = left, .top = top, .width = width, .height = 20},
             .tabIndex = tabIndex,
             .caption = caption,
-            .helpTag = "",
             .initialParent = parent};
 }
 
@@ -60,28 +49,20 @@ constexpr StaticTextRecords Label(std::string_view name, std::int32_t left, std:
     return {.control = {.name = name, .left = left, .top = top, .width = width, .height = 16},
             .tabIndex = tabIndex,
             .text = text,
-            .textAlign = textAlign,
-            .helpTag = "",
-            .dataSource = "",
-            .dataField = "",
-            .initialParent = ""};
+            .textAlign = textAlign};
 }
 
 constexpr SliderRecords ChannelSlider(std::string_view name, std::int32_t top, std::int32_t tabIndex)
 {
     return {.control = {.name = name, .left = 45, .top = top, .width = 103, .height = 16},
             .tabIndex = tabIndex,
-            .helpTag = "",
-            .maximum = 255,
-            .initialParent = ""};
+            .maximum = 255};
 }
 
 constexpr UpDownArrowsRecords Arrows(std::string_view name, std::int32_t top, std::int32_t tabIndex)
 {
     return {.control = {.name = name, .left = 148, .top = top, .width = 13, .height = 23},
-            .tabIndex = tabIndex,
-            .initialParent = "",
-            .helpTag = ""};
+            .tabIndex = tabIndex};
 }
 
 constexpr auto kRedpcnt = fw::MakeStream([] { return Write(Field("redpcnt", 207, 66, 78, 1, false, 3, 0)); });
@@ -94,9 +75,7 @@ constexpr auto kGroupBox1 = fw::MakeStream([] {
     return Write(GroupBoxRecords{
         .control = {.name = "GroupBox1", .left = 10, .top = 295, .width = 175, .height = 52},
         .tabIndex = 10,
-        .caption = "WebSafe",
-        .helpTag = "",
-        .initialParent = ""});
+        .caption = "WebSafe"});
 });
 // Inside the group box, though placed in window coordinates.
 constexpr auto kConvert =
@@ -116,8 +95,6 @@ constexpr auto kChoosecolor = fw::MakeStream([] {
     return Write(BevelButtonRecords{
         .control = {.name = "choosecolor", .left = 158, .top = 262, .width = 22, .height = 22},
         .tabIndex = 21,
-        .initialParent = "",
-        .helpTag = "",
         .caption = "",
         .iconAlign = 1});
 });
@@ -125,11 +102,7 @@ constexpr auto kCentopt = fw::MakeStream([] {
     return Write(CheckBoxRecords{
         .control = {.name = "centopt", .left = 9, .top = 263, .width = 32, .height = 20},
         .tabIndex = 22,
-        .caption = "%",
-        .helpTag = "",
-        .dataSource = "",
-        .dataField = "",
-        .initialParent = ""});
+        .caption = "%"});
 });
 constexpr auto kResetter = fw::MakeStream([] { return Write(Button("resetter", 56, 263, 80, 24, "Reset", "")); });
 constexpr auto kLittleArrows1 = fw::MakeStream([] { return Write(Arrows("LittleArrows1", 66, 25)); });
