@@ -88,8 +88,12 @@ protected:
     void focusOutEvent(QFocusEvent* e) override
     {
         QLineEdit::focusOutEvent(e);
-        // The field keeps the focus while its window is inactive or a menu is open.
-        if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+        // The field keeps the focus while its window is inactive or a menu has it.
+        const Qt::FocusReason reason = e->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+            reason == Qt::MenuBarFocusReason) {
+            return;
+        }
         owner_.RaiseFromPlatform("LostFocus");
     }
 
