@@ -107,22 +107,6 @@ template <class C, class R> struct GetterTraits<R (C::*)() const> {
 };
 }  // namespace detail
 
-// A property backed by a setter and a getter member function.
-template <auto Setter, auto Getter>
-constexpr PropertyDecl Property(std::string_view name)
-{
-    using Traits = detail::SetterTraits<decltype(Setter)>;
-    using C = typename Traits::Class;
-    using V = typename Traits::Value;
-    return PropertyDecl{
-        name, detail::PropertyTypeOf<V>::value,
-        [](Object& o, const PropertyValue& v) { (static_cast<C&>(o).*Setter)(std::get<V>(v)); },
-        [](const Object& o) -> PropertyValue {
-            using G = typename detail::GetterTraits<decltype(Getter)>::Class;
-            return V((static_cast<const G&>(o).*Getter)());
-        }};
-}
-
 // A property that can only be set.
 template <auto Setter>
 constexpr PropertyDecl WriteOnlyProperty(std::string_view name)
@@ -132,13 +116,21 @@ constexpr PropertyDecl WriteOnlyProperty(std::string_view name)
     using V = typename Traits::Value;
     return PropertyDecl{
         name, detail::PropertyTypeOf<V>::value,
-        [](Object& o, const PropertyValue& v) { (static_cast<C&>(o).*Setter)(std::get<V>(v)); },
-        nullptr};
+        [](Object& o, const PropertyValue& v) { (static_cast<C&>(o).*Setter)(std::get<V>(v)); }, nullptr};
 }
 
-// A plain data member exposed as a property.
-template <auto Member>
-constexpr PropertyDecl Field(std::string_view name);
+// A property backed by a setter and a getter member function.
+template <auto Setter, auto Getter>
+constexpr PropertyDecl Property(std::string_view name)
+{
+    PropertyDecl decl = WriteOnlyProperty<Setter>(name);
+    decl.get = [](const Object& o) -> PropertyValue {
+        using V = typename detail::SetterTraits<decltype(Setter)>::Value;
+        using G = typename detail::GetterTraits<decltype(Getter)>::Class;
+        return V((static_cast<const G&>(o).*Getter)());
+    };
+    return decl;
+}
 
 namespace detail {
 template <class M> struct MemberTraits;
@@ -148,6 +140,7 @@ template <class C, class V> struct MemberTraits<V C::*> {
 };
 }  // namespace detail
 
+// A plain data member exposed as a property.
 template <auto Member>
 constexpr PropertyDecl Field(std::string_view name)
 {
