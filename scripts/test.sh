@@ -70,7 +70,7 @@ step_asan() {
 step_fuzz() {
   # -O1 -g without NDEBUG: asserts stay on while fuzzing.
   configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DPLUMIVARD_FUZZ=ON -DPLUMIVARD_FUZZ_ONLY=ON || return 10
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DPLUMIVARD_WERROR=ON -DPLUMIVARD_FUZZ=ON -DPLUMIVARD_FUZZ_ONLY=ON || return 10
   run_ctest build/fuzz -R fuzzer
 }
 
