@@ -2,15 +2,19 @@
 // Shared by the widget tests: services that tests answer, and helpers that
 // drive the real widgets with input events.
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+#include <gtest/gtest.h>
 
 #include "Controls.h"
+#include "Runtime.h"
 #include "Services.h"
 #include "Window.h"
 
@@ -60,13 +64,46 @@ public:
 };
 
 // Shows the window and waits until it is active, as a user's window would be.
-void ShowAndActivate(fw::Window& window);
+inline void ShowAndActivate(fw::Window& window)
+{
+    window.Show();
+    window.Widget()->activateWindow();
+    QApplication::setActiveWindow(window.Widget());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+}
 
 // Clicks a control's widget in its middle.
-void Click(fw::RectControl& control);
-// Gives a field the focus with a click and types the text, as a user would.
-void TypeInto(fw::TextField& field, const std::string& text);
+inline void Click(fw::RectControl& control)
+{
+    QTest::mouseClick(control.Widget(), Qt::LeftButton, Qt::NoModifier, control.Widget()->rect().center());
+    fw::RuntimeThrowPendingException();
+}
+
+// Gives a field the focus with a click and replaces its text by typing, as a
+// user would.
+inline void TypeInto(fw::TextField& field, const std::string& text)
+{
+    Click(field);
+    static_cast<QLineEdit*>(field.Widget())->selectAll();
+    QTest::keyClick(field.Widget(), Qt::Key_Backspace);
+    QTest::keyClicks(field.Widget(), QString::fromStdString(text));
+}
+
 // Presses Tab in the focused widget.
-void PressTab();
+inline void PressTab()
+{
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    fw::RuntimeThrowPendingException();
+}
+
+// The window's menu action with this caption, or null.
+inline QAction* ActionOf(fw::Window& window, const QString& caption)
+{
+    for (QAction* action : window.Widget()->findChildren<QAction*>()) {
+        if (action->text() == caption) return action;
+    }
+    return nullptr;
+}
 
 }  // namespace testing_support

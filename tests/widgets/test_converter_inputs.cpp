@@ -23,15 +23,9 @@ protected:
     }
 };
 
-struct Typed {
-    const char* text;
-    int value;
-    const char *percent, *pair;
-};
-
 TEST_F(ConverterInputs, OpensBlackAtZeroWithAWhiteWebSafeSwatchAndTheFocusInTheRedField)
 {
-    EXPECT_EQ(AllTexts(), (std::vector<std::string>{"0", "0%", "00", "0", "0%", "00", "0", "0%", "00"}));
+    EXPECT_EQ(AllTexts(), kZeroTexts);
     EXPECT_EQ(W().s + W().t + W().v, "000000");
     EXPECT_EQ(W().rgbcolor().FillColor(), fw::RGB(0, 0, 0));
     EXPECT_EQ(W().hexcolor().FillColor(), fw::RGB(255, 255, 255));
@@ -42,15 +36,15 @@ TEST_F(ConverterInputs, OpensBlackAtZeroWithAWhiteWebSafeSwatchAndTheFocusInTheR
 
 TEST_F(ConverterInputs, MovingASliderWithTheKeyboardRewritesItsRowOnly)
 {
-    const Typed shown[] = {{"", 1, "0%", "01"},     {"", 2, "1%", "02"},     {"", 10, "4%", "0A"},
-                           {"", 15, "6%", "0F"},    {"", 16, "6%", "10"},    {"", 127, "50%", "7F"},
-                           {"", 128, "50%", "80"},  {"", 129, "51%", "81"},  {"", 253, "99%", "FD"},
-                           {"", 254, "100%", "FE"}, {"", 255, "100%", "FF"}};
+    struct Shown { int value; const char *percent, *pair; };
+    const Shown shown[] = {{1, "0%", "01"},    {2, "1%", "02"},    {10, "4%", "0A"},   {15, "6%", "0F"},
+                           {16, "6%", "10"},   {127, "50%", "7F"}, {128, "50%", "80"}, {129, "51%", "81"},
+                           {253, "99%", "FD"}, {254, "100%", "FE"}, {255, "100%", "FF"}};
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
         fw::Slider& slider = SliderOf(row);
         slider.SetFocus();
-        const Typed* next = std::begin(shown);
+        const Shown* next = std::begin(shown);
         for (int value = 1; value <= 255; ++value) {
             PressKey(slider, Qt::Key_Right);
             if (next != std::end(shown) && next->value == value) {
@@ -68,48 +62,48 @@ TEST_F(ConverterInputs, MovingASliderWithTheKeyboardRewritesItsRowOnly)
     }
 }
 
-TEST_F(ConverterInputs, TheValueFieldTakesWhatItReadsAndTheSliderLimitsIt)
+enum class Kind { Value, Percent, Hex };
+
+// Typed into a field over a value of 77; percentage: as the percent field read it.
+struct Entry { const char* name; Kind kind; const char* text; int value; const char *percent, *pair;
+               int beeps = 0, percentage = 0; };
+
+class ConverterEntry : public ConverterInputs, public ::testing::WithParamInterface<Entry> {};
+
+TEST_P(ConverterEntry, ReadsTheFieldWhenTheFocusLeavesIt)
 {
-    const Typed cases[] = {{"128", 128, "50%", "80"}, {"300", 255, "100%", "FF"}, {"-5", 0, "0%", "00"},
-                           {"abc", 0, "0%", "00"},    {"", 0, "0%", "00"},        {"12a", 12, "5%", "0C"},
-                           {"1.5", 2, "1%", "02"},    {"1e2", 100, "39%", "64"},  {"1234", 123, "48%", "7B"}};
+    const Entry& e = GetParam();
+    if (e.kind == Kind::Percent) testing_support::Click(W().centopt());
     for (const Row& row : kRows) {
-        for (const Typed& c : cases) {
-            SCOPED_TRACE(std::string(row.name) + " \"" + c.text + "\"");
-            SliderOf(row).SetValue(77);
-            Enter(row.valueField, c.text);
-            ExpectRow(row, c.value, c.percent, c.pair);
+        SCOPED_TRACE(row.name);
+        SliderOf(row).SetValue(77);
+        services().beeps = 0;
+        Enter(e.kind == Kind::Value ? row.valueField : e.kind == Kind::Percent ? row.percentField : row.hexField,
+              e.text);
+        EXPECT_EQ(services().beeps, e.beeps);
+        if (e.kind == Kind::Percent) {
+            EXPECT_EQ(W().*row.percentage, e.percentage) << "kept as read, even over 100";
         }
+        ExpectRow(row, e.value, e.percent, e.pair);
     }
-    EXPECT_EQ(services().beeps, 0);
 }
 
-TEST_F(ConverterInputs, ThePercentFieldBeepsOver100AndMultipliesBy255Hundredths)
-{
-    struct Case {
-        Typed typed;
-        int percentage, beeps;
-    };
-    const Case cases[] = {
-        {{"50", 127, "50%", "7F"}, 50, 0},    {{"100", 255, "100%", "FF"}, 100, 0},
-        {{"101", 255, "100%", "FF"}, 101, 1}, {{"150", 255, "100%", "FF"}, 150, 1},
-        {{"-5", 0, "0%", "00"}, -5, 0},       {{"1.5", 5, "2%", "05"}, 2, 0},
-        {{"10", 26, "10%", "1A"}, 10, 0},     {{"abc", 0, "0%", "00"}, 0, 0},
-        {{"1e2", 255, "100%", "FF"}, 100, 0}, {{"", 0, "0%", "00"}, 0, 0},
-    };
-    testing_support::Click(W().centopt());
-    for (const Row& row : kRows) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(row.name) + " \"" + c.typed.text + "\"");
-            SliderOf(row).SetValue(77);
-            services().beeps = 0;
-            Enter(row.percentField, c.typed.text);
-            EXPECT_EQ(services().beeps, c.beeps);
-            EXPECT_EQ(W().*row.percentage, c.percentage) << "kept as read, even over 100";
-            ExpectRow(row, c.typed.value, c.typed.percent, c.typed.pair);
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Typed, ConverterEntry, ::testing::Values(
+    Entry{"ValueLetters", Kind::Value, "abc", 0, "0%", "00"}, Entry{"ValueEmpty", Kind::Value, "", 0, "0%", "00"},
+    Entry{"ValueTrailingLetter", Kind::Value, "12a", 12, "5%", "0C"},
+    Entry{"ValueNegative", Kind::Value, "-5", 0, "0%", "00"},
+    Entry{"ValueOver255", Kind::Value, "300", 255, "100%", "FF"},
+    Entry{"ValueFraction", Kind::Value, "1.5", 2, "1%", "02"},
+    Entry{"ValueExponent", Kind::Value, "1e2", 100, "39%", "64"},
+    Entry{"ValueFourthDigitRefused", Kind::Value, "1234", 123, "48%", "7B"},
+    Entry{"PercentHalf", Kind::Percent, "50", 127, "50%", "7F", 0, 50},
+    Entry{"PercentFull", Kind::Percent, "100", 255, "100%", "FF", 0, 100},
+    Entry{"PercentOver100Beeps", Kind::Percent, "150", 255, "100%", "FF", 1, 150},
+    Entry{"PercentFraction", Kind::Percent, "1.5", 5, "2%", "05", 0, 2},
+    Entry{"HexLowerCase", Kind::Hex, "ff", 255, "100%", "FF"}, Entry{"HexOneDigit", Kind::Hex, "a", 10, "4%", "0A"},
+    Entry{"HexNotHex", Kind::Hex, "zz", 0, "0%", "00"},
+    Entry{"HexThirdDigitRefused", Kind::Hex, "abc", 171, "67%", "AB"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ConverterInputs, LeavingAPercentFieldRereadsItsRoundedText)
 {
@@ -120,21 +114,6 @@ TEST_F(ConverterInputs, LeavingAPercentFieldRereadsItsRoundedText)
     // 50 % is 127.49999999999999.
     EXPECT_EQ(W().redslide().Value(), 127);
     EXPECT_EQ(W().Rededit().Text(), "127");
-}
-
-TEST_F(ConverterInputs, TheHexFieldReadsHexadecimalDigitsOfEitherCase)
-{
-    const Typed cases[] = {{"a", 10, "4%", "0A"}, {"ff", 255, "100%", "FF"}, {"7", 7, "3%", "07"},
-                           {"zz", 0, "0%", "00"}, {"", 0, "0%", "00"},       {"-1", 0, "0%", "00"},
-                           {"abc", 171, "67%", "AB"}};
-    for (const Row& row : kRows) {
-        for (const Typed& c : cases) {
-            SCOPED_TRACE(std::string(row.name) + " \"" + c.text + "\"");
-            SliderOf(row).SetValue(77);
-            Enter(row.hexField, c.text);
-            ExpectRow(row, c.value, c.percent, c.pair);
-        }
-    }
 }
 
 TEST_F(ConverterInputs, ArrowsStepByOneAndStopAtTheSlidersEnds)

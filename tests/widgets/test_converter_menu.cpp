@@ -1,14 +1,56 @@
-// The converter's menu commands as the user reaches them, and the items the
-// window enables.
+// The menu bar's tree, and the converter's menu commands as the user reaches
+// them.
 
-#include <QAction>
+#include <QLineEdit>
 #include <algorithm>
 
+#include "about/AboutBox.h"
+#include "app/MenuBar.h"
 #include "test_converter_support.h"
 
 namespace {
 
 using namespace converter_test;
+
+// Each menu title is followed by its items; a null shortcut was never set.
+struct ItemRow { const char *name, *classname, *caption, *shortcut; };
+const ItemRow kTree[] = {
+    {"UntitledMenu2", "MenuItem", "File", ""},
+    {"resetmen", "MenuItem", "Reset", "Cmd+R"},
+    {"Filequit", "QuitMenuItem", "Quit PLUMIVARD", "Cmd+Q"},
+    {"UntitledMenu0", "MenuItem", "Edit", ""},
+    {"EditUndo", "MenuItem", "Undo", "Cmd+Z"},
+    {"UntitledMenu1", "MenuItem", "-", nullptr},
+    {"EditCut", "MenuItem", "Cut", "Cmd+X"},
+    {"EditCopy", "MenuItem", "Copy", "Cmd+C"},
+    {"EditPaste", "MenuItem", "Paste", "Cmd+V"},
+    {"EditCopyHex", "MenuItem", "Copy Hex", "Cmd+Shift+C"},
+    {"EditClear", "MenuItem", "Clear", ""},
+    {"aboutme", "AppleMenuItem", "About PLUMIVARD...", ""},
+};
+
+TEST(MenuBarTree, HoldsEveryItemInOrderWithItsClassCaptionAndShortcut)
+{
+    Menu::Menu& bar = Menu::ImplicitInstance();
+    std::vector<fw::MenuItem*> items;
+    for (int i = 0; i < bar.Count(); ++i) {
+        items.push_back(bar.Item(i));
+        for (int j = 0; j < bar.Item(i)->Count(); ++j) items.push_back(bar.Item(i)->Item(j));
+    }
+    ASSERT_EQ(items.size(), std::size(kTree));
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const ItemRow& row = kTree[k];
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(items[k]->Name(), row.name);
+        EXPECT_EQ(items[k]->Class().name, row.classname);
+        EXPECT_EQ(items[k]->Text(), row.caption);
+        EXPECT_TRUE(items[k]->AutoEnable());
+        if (row.shortcut == nullptr) EXPECT_FALSE(items[k]->KeyboardShortcut().has_value());
+        else EXPECT_EQ(items[k]->KeyboardShortcut(), std::optional<std::string>(row.shortcut));
+        EXPECT_EQ(bar._Lookup(row.name), items[k]) << "found by name at any depth";
+    }
+    EXPECT_EQ(bar._Lookup("UntitledMenu3"), nullptr);
+}
 
 class ConverterMenu : public ConverterTest {
 protected:
@@ -16,17 +58,6 @@ protected:
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         fw::RuntimeThrowPendingException();
-    }
-    void Choose(const QString& caption)
-    {
-        for (QAction* action : W().Widget()->findChildren<QAction*>()) {
-            if (action->text() == caption) {
-                action->trigger();
-                fw::RuntimeThrowPendingException();
-                return;
-            }
-        }
-        FAIL() << "no menu item " << caption.toStdString();
     }
 };
 
@@ -41,22 +72,19 @@ TEST_F(ConverterMenu, CopyHexPutsAHashAndTheThreeHexFieldsOnTheClipboard)
     Type("hexanswer2", "a");
     CopyHex();
     EXPECT_EQ(services().clipboard, "#7Fa0A");
-    EXPECT_TRUE(W()._HandleMenuCommand(W().EditCopyHex()));
 }
 
-TEST_F(ConverterMenu, ResetFromTheMenuDoesWhatTheResetButtonDoes)
+TEST_F(ConverterMenu, EditItemsWithoutAHandlerActOnTheFocusedField)
 {
-    EnterColour(128, 64, 255);
-    testing_support::Click(W().convert());
-    Choose(QStringLiteral("Reset"));
-    EXPECT_EQ(AllTexts(), (std::vector<std::string>{"0", "0%", "00", "0", "0%", "00", "0", "0%", "00"}));
-    EXPECT_EQ(Channels(), (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(W().hexcolor().FillColor(), fw::RGB(255, 255, 255));
-    EXPECT_EQ(W().webtxt().Text(), "SAFE-FFFFFF");
-    EXPECT_FALSE(W()._HandleMenuCommand(W().resetmen()));
+    Type("Rededit", "42");
+    static_cast<QLineEdit*>(W().Rededit().Widget())->selectAll();
+    Choose(QStringLiteral("Cut"));
+    EXPECT_EQ(W().Rededit().Text(), "");
+    Choose(QStringLiteral("Paste"));
+    EXPECT_EQ(W().Rededit().Text(), "42");
 }
 
-TEST_F(ConverterMenu, AboutTwiceMakesOneAboutWindow)
+TEST_F(ConverterMenu, AboutTwiceMakesOneAboutWindowBuiltOnce)
 {
     const auto aboutWindows = [] {
         const std::vector<fw::Window*> windows = fw::OpenWindows();
@@ -66,24 +94,32 @@ TEST_F(ConverterMenu, AboutTwiceMakesOneAboutWindow)
     };
     Choose(QStringLiteral("About PLUMIVARD..."));
     EXPECT_EQ(aboutWindows(), 1);
+    aboutbox::ImplicitInstance().SetTitle("shown before");  // building it again would restore the title
     Choose(QStringLiteral("About PLUMIVARD..."));
     EXPECT_EQ(aboutWindows(), 1);
+    EXPECT_EQ(aboutbox::ImplicitInstance().Title(), "shown before");
+    EXPECT_EQ(aboutbox::ImplicitInstance().Controls().size(), 3u);
 }
 
-TEST_F(ConverterMenu, TheWindowEnablesAboutAndResetAndTheFrameworkCopyHex)
+// With AutoEnable off, only the window's own step and the bound handler can
+// enable an item; a shortcut runs that step before it is looked up.
+TEST_F(ConverterMenu, TheWindowEnablesAboutAndResetAndTheFrameworkTheHandledCopyHex)
 {
-    for (fw::MenuItem* item : {static_cast<fw::MenuItem*>(&W().aboutme()), &W().resetmen(), &W().EditCopyHex()}) {
+    fw::MenuItem* items[] = {&W().aboutme(), &W().resetmen(), &W().EditCopyHex(), &W().Filequit()};
+    for (fw::MenuItem* item : items) {
+        item->SetAutoEnable(false);
         item->SetEnabled(false);
     }
-    W().Event_EnableMenuItems();
-    EXPECT_TRUE(W().aboutme().Enabled());
-    EXPECT_TRUE(W().resetmen().Enabled());
-    EXPECT_FALSE(W().EditCopyHex().Enabled()) << "enabled for its handler, not by the window";
-    // A shortcut runs the whole menu-enabling step before it is looked up.
     CopyHex();
-    EXPECT_TRUE(W().EditCopyHex().Enabled());
     EXPECT_EQ(services().clipboard, "#000000");
-    EXPECT_THROW(W().UntitledMenu3(), fw::NilObjectException);
+    EXPECT_EQ((std::vector<bool>{W().aboutme().Enabled(), W().resetmen().Enabled(), W().EditCopyHex().Enabled(),
+                                 W().Filequit().Enabled()}),
+              (std::vector<bool>{true, true, true, false}));
+    EXPECT_TRUE(testing_support::ActionOf(W(), "Copy Hex")->isEnabled());
+    for (fw::MenuItem* item : items) {
+        item->SetAutoEnable(true);
+        item->SetEnabled(true);
+    }
 }
 
 }  // namespace

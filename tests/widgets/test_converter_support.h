@@ -3,11 +3,11 @@
 // fake services and driven through its real widgets.
 
 #include <QFile>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "Runtime.h"
@@ -58,6 +58,9 @@ inline const std::array<Row, 3> kRows{{
     {"blue", "blupcnt", "blueedit", "bluslide", "LittleArrows3", "hexanswer3", &P::r, &P::z},
 }};
 
+// AllTexts() of a window at black, as opened and after Reset.
+inline const std::vector<std::string> kZeroTexts{"0", "0%", "00", "0", "0%", "00", "0", "0%", "00"};
+
 // Fake services and a bundle with the picture; the test opens the window.
 class ConverterBundleTest : public ::testing::Test {
 public:
@@ -84,14 +87,7 @@ protected:
 
     // Replaces the field's text as a user would; it commits when the focus
     // moves on.
-    void Type(const char* name, const std::string& text)
-    {
-        QWidget* edit = Field(name).Widget();
-        testing_support::Click(Field(name));
-        static_cast<QLineEdit*>(edit)->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromStdString(text));
-    }
+    void Type(const char* name, const std::string& text) { testing_support::TypeInto(Field(name), text); }
     void Enter(const char* name, const std::string& text)
     {
         Type(name, text);
@@ -106,6 +102,13 @@ protected:
     void PressKey(fw::RectControl& control, Qt::Key key)
     {
         QTest::keyClick(control.Widget(), key);
+        fw::RuntimeThrowPendingException();
+    }
+    void Choose(const QString& caption)
+    {
+        QAction* action = testing_support::ActionOf(*window_, caption);
+        ASSERT_NE(action, nullptr) << caption.toStdString();
+        action->trigger();
         fw::RuntimeThrowPendingException();
     }
     std::string Focused() const

@@ -24,13 +24,9 @@ void ChooseQuitSoon()
     QTimer::singleShot(0, qApp, [] {
         fw::Window* window = fw::RuntimeGetImplicitWindow("Plumivard.Plumivard");
         if (window == nullptr) std::_Exit(3);
-        for (QAction* action : window->Widget()->findChildren<QAction*>()) {
-            if (action->text() == QStringLiteral("Quit PLUMIVARD")) {
-                action->trigger();
-                return;
-            }
-        }
-        std::_Exit(4);
+        QAction* quit = testing_support::ActionOf(*window, QStringLiteral("Quit PLUMIVARD"));
+        if (quit == nullptr) std::_Exit(4);
+        quit->trigger();
     });
 }
 
@@ -38,17 +34,15 @@ TEST(Startup, BuildsTheClassTableFrameworkFirstThenTheProgramsFourInOrder)
 {
     program::initialize();
     const auto& records = fw::ClassTable::Instance().Records();
-    std::vector<std::string_view> names;
-    for (const auto* record : records) names.push_back(record->name);
-    const auto at = [&](std::string_view name) { return std::find(names.begin(), names.end(), name) - names.begin(); };
-    ASSERT_LT(at("App"), static_cast<long>(names.size()));
-    EXPECT_LT(at("FileType"), at("Plumivard.Plumivard"));
-    EXPECT_LT(at("Plumivard.Plumivard"), at("Menu.Menu"));
-    EXPECT_LT(at("Menu.Menu"), at("aboutbox.aboutbox"));
-    EXPECT_LT(at("aboutbox.aboutbox"), at("App"));
-    const auto count = names.size();
+    std::vector<long> at;  // where each stands in the table
+    for (std::string_view name : {"FileType", "Plumivard.Plumivard", "Menu.Menu", "aboutbox.aboutbox", "App"}) {
+        at.push_back(std::find_if(records.begin(), records.end(), [&](auto* r) { return r->name == name; }) -
+                     records.begin());
+    }
+    EXPECT_TRUE(std::is_sorted(at.begin(), at.end()) && at.back() < static_cast<long>(records.size()));
+    const auto count = records.size();
     program::initialize();
-    EXPECT_EQ(fw::ClassTable::Instance().Records().size(), count) << "a record is built once";
+    EXPECT_EQ(records.size(), count) << "a record is built once";
 }
 
 TEST(Startup, FillsThePluginTableByNameAndKeepsUnknownNamesAsNull)
@@ -72,10 +66,8 @@ TEST(Startup, RegistersTheFileTypeOnceAndTheStopSequenceReleasesEverything)
     program::_Main();
     ASSERT_EQ(fw::RegisteredFileTypes().size(), 1u);
     const fw::FileTypeRegistration type = fw::RegisteredFileTypes().front();
-    EXPECT_EQ(type.name, "text");
-    EXPECT_EQ(type.creator, "R*ch");
-    EXPECT_EQ(type.type, "TEXT");
-    EXPECT_EQ(type.extensions, "");
+    EXPECT_EQ((std::vector<std::string>{type.name, type.creator, type.type, type.extensions}),
+              (std::vector<std::string>{"text", "R*ch", "TEXT", ""}));
     EXPECT_EQ(fw::RuntimeAppObject()->GetMenuBar(), &Menu::ImplicitInstance())
         << "the application's menu bar and the window's are one object";
 
@@ -88,32 +80,28 @@ TEST(Startup, RegistersTheFileTypeOnceAndTheStopSequenceReleasesEverything)
     EXPECT_TRUE(fw::OpenWindows().empty());
 }
 
+// Runs the whole program in the death test's child; without a file item for
+// the application, building the main window fails.
+[[noreturn]] void RunProgram(bool withApplicationFile)
+{
+    static testing_support::FakeServices services;
+    if (!withApplicationFile) services.applicationFile.clear();
+    fw::InstallServices(&services);
+    ChooseQuitSoon();
+    std::exit(program::main());
+}
+
 TEST(StartupDeathTest, QuitAfterStartExitsWithStatusZero)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            static testing_support::FakeServices services;
-            fw::InstallServices(&services);
-            ChooseQuitSoon();
-            std::exit(program::main());
-        },
-        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(RunProgram(true), ::testing::ExitedWithCode(0), "");
 }
 
+// ChooseQuitSoon exits with 3 if the event loop runs without a window.
 TEST(StartupDeathTest, AnExceptionAtStartUpSkipsTheEventLoopAndExitsWithStatusOne)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            static testing_support::FakeServices services;
-            // No file item for the application: building the main window fails.
-            services.applicationFile.clear();
-            fw::InstallServices(&services);
-            QTimer::singleShot(0, qApp, [] { std::_Exit(5); });  // the event loop must not run
-            std::exit(program::main());
-        },
-        ::testing::ExitedWithCode(1), "unhandled exception: NilObjectException");
+    EXPECT_EXIT(RunProgram(false), ::testing::ExitedWithCode(1), "unhandled exception: NilObjectException");
 }
 
 }  // namespace
