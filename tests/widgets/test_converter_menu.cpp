@@ -2,6 +2,7 @@
 // them.
 
 #include <QLineEdit>
+#include <QMenuBar>
 #include <algorithm>
 
 #include "about/AboutBox.h"
@@ -99,6 +100,24 @@ TEST_F(ConverterMenu, AboutTwiceMakesOneAboutWindowBuiltOnce)
     EXPECT_EQ(aboutWindows(), 1);
     EXPECT_EQ(aboutbox::ImplicitInstance().Title(), "shown before");
     EXPECT_EQ(aboutbox::ImplicitInstance().Controls().size(), 3u);
+}
+
+// Regression: closing a menu with Escape hands the keyboard to the menu bar;
+// the percent field being edited must not read "50%" again and move 128 to 127.
+TEST_F(ConverterMenu, APercentFieldKeepsTheFocusWhileTheMenuBarNavigates)
+{
+    EnterColour(128, 0, 0);
+    testing_support::Click(W().centopt());
+    ASSERT_EQ(Focused(), "redpcnt");
+    QMenuBar* bar = W().Widget()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().front()).center());
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(bar, Qt::Key_Escape);
+    fw::RuntimeThrowPendingException();
+    EXPECT_EQ(W().redslide().Value(), 128);
+    EXPECT_EQ(W().n, 128);
 }
 
 // With AutoEnable off, only the window's own step and the bound handler can
