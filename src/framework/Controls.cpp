@@ -182,11 +182,6 @@ void Control::InstallHandler(std::string_view event, EventDelegate handler)
     handlers_.insert_or_assign(std::string(event), std::move(handler));
 }
 
-bool Control::HasHandler(std::string_view event) const
-{
-    return handlers_.find(event) != handlers_.end();
-}
-
 void Control::Raise(std::string_view event)
 {
     const auto it = handlers_.find(event);
@@ -231,10 +226,7 @@ const ClassRecord& RectControl::ClassInfo()
     return record;
 }
 
-RectControl::RectControl(QWidget* widget) : widget_(widget)
-{
-    widget_->setAttribute(Qt::WA_DeleteOnClose, false);
-}
+RectControl::RectControl(QWidget* widget) : widget_(widget) {}
 
 RectControl::~RectControl()
 {

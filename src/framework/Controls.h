@@ -36,7 +36,6 @@ public:
     // Binds a handler; raises UnknownEventException for an event the class
     // does not raise.
     void InstallHandler(std::string_view event, EventDelegate handler);
-    bool HasHandler(std::string_view event) const;
     // Runs the handler bound to the event, if any. Called from framework code
     // that the program started; exceptions pass to the caller.
     void Raise(std::string_view event);

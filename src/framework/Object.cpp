@@ -6,12 +6,6 @@ namespace fw {
 
 namespace {
 
-// SetProperty checks a value's type by its variant index.
-template <PropertyType T, class V>
-constexpr bool kSlotIs = std::is_same_v<std::variant_alternative_t<static_cast<std::size_t>(T), PropertyValue>, V>;
-static_assert(kSlotIs<PropertyType::Int32, std::int32_t> && kSlotIs<PropertyType::Boolean, bool> &&
-              kSlotIs<PropertyType::Color, Color> && kSlotIs<PropertyType::String, std::string>);
-
 constexpr char FoldAscii(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -22,17 +16,6 @@ const PropertyDecl& RequireProperty(const Object& object, std::string_view name)
     if (const PropertyDecl* decl = object.Class().FindProperty(name)) return *decl;
     throw RuntimeException("RuntimeException: " + std::string(object.Class().name) + " has no property named \"" +
                            std::string(name) + "\"");
-}
-
-constexpr std::string_view TypeName(PropertyType type)
-{
-    switch (type) {
-    case PropertyType::Int32: return "Int32";
-    case PropertyType::Boolean: return "Boolean";
-    case PropertyType::Color: return "Color";
-    case PropertyType::String: return "String";
-    }
-    return "?";
 }
 
 }  // namespace
@@ -77,31 +60,8 @@ ClassTable& ClassTable::Instance()
 
 const ClassRecord& ClassTable::Build(const ClassRecord& record)
 {
-    if (!Contains(record)) records_.push_back(&record);
+    if (std::find(records_.begin(), records_.end(), &record) == records_.end()) records_.push_back(&record);
     return record;
-}
-
-bool ClassTable::Contains(const ClassRecord& record) const
-{
-    return std::find(records_.begin(), records_.end(), &record) != records_.end();
-}
-
-const ClassRecord* ClassTable::Find(std::string_view name) const
-{
-    const auto it = std::find_if(records_.begin(), records_.end(),
-                                 [name](const ClassRecord* record) { return record->name == name; });
-    return it == records_.end() ? nullptr : *it;
-}
-
-void Object::SetProperty(std::string_view name, const PropertyValue& value)
-{
-    const PropertyDecl& decl = RequireProperty(*this, name);
-    // The setter would otherwise fail inside std::get with no useful message.
-    if (value.index() != static_cast<std::size_t>(decl.type)) {
-        throw RuntimeException("RuntimeException: " + std::string(Class().name) + "." + std::string(decl.name) +
-                               " takes a " + std::string(TypeName(decl.type)) + " value");
-    }
-    decl.set(*this, value);
 }
 
 PropertyValue Object::GetProperty(std::string_view name) const

@@ -50,10 +50,7 @@ class ClassTable {
 public:
     static ClassTable& Instance();
     const ClassRecord& Build(const ClassRecord& record);
-    bool Contains(const ClassRecord& record) const;
     const std::vector<const ClassRecord*>& Records() const { return records_; }
-    const ClassRecord* Find(std::string_view name) const;
-    void ResetForTesting() { records_.clear(); }
 
 private:
     std::vector<const ClassRecord*> records_;
@@ -71,7 +68,6 @@ public:
     virtual ~Object() = default;
     virtual const ClassRecord& Class() const = 0;
 
-    void SetProperty(std::string_view name, const PropertyValue& value);
     PropertyValue GetProperty(std::string_view name) const;
 };
 

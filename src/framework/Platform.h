@@ -25,7 +25,6 @@ void Dispatch(const std::function<void()>& handler);
 // Called by framework operations that the program calls and that can make
 // the toolkit call back into the program.
 void ThrowIfPending();
-bool HasPendingException();
 
 // The top-level toolkit window of a Window.
 class WindowWidget : public QMainWindow {

@@ -70,11 +70,6 @@ void ThrowIfPending()
     }
 }
 
-bool HasPendingException()
-{
-    return static_cast<bool>(g_pending);
-}
-
 const ClassRecord& Application::ClassInfo()
 {
     static const ClassRecord record{"Application"};

@@ -106,8 +106,6 @@ private:
     friend Window& ConstructWindow(std::unique_ptr<Window> window);
     friend void ReleaseWindows();
     void ApplyFlags();
-    void PlatformActivated();
-    void PlatformClosed();
 
     std::unique_ptr<WindowWidget> widget_;
     QWidget* content_ = nullptr;
