@@ -139,6 +139,12 @@ TEST_F(ConverterInputs, ArrowsStepByOneAndStopAtTheSlidersEnds)
         ExpectRow(row, 0, "0%", "00");
     }
     EXPECT_EQ(Focused(), "Rededit") << "the arrows take no focus";
+
+    // Held down, an arrow goes on stepping.
+    QTest::mousePress(W().LittleArrows1().UpButton(), Qt::LeftButton);
+    QTest::qWait(500);
+    QTest::mouseRelease(W().LittleArrows1().UpButton(), Qt::LeftButton);
+    EXPECT_GT(W().redslide().Value(), 2);
 }
 
 }  // namespace
