@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QPixmapCache>
 #include <QPointer>
 #include <algorithm>
 
@@ -37,7 +38,12 @@ std::vector<std::unique_ptr<Window>>& ClosedList()
 void DestroyClosedWindowsLater()
 {
     QMetaObject::invokeMethod(
-        qApp, [] { ClosedList().clear(); }, Qt::QueuedConnection);
+        qApp,
+        [] {
+            ClosedList().clear();
+            DropRenderingsOfGoneWidgets();
+        },
+        Qt::QueuedConnection);
 }
 
 // Standard edit commands that the program leaves unhandled act on the
@@ -63,6 +69,11 @@ void ForEachItem(MenuItem& item, const std::function<void(MenuItem&)>& visit)
 }
 
 }  // namespace
+
+void DropRenderingsOfGoneWidgets()
+{
+    QPixmapCache::clear();
+}
 
 // ---------------------------------------------------------------- WindowWidget
 
