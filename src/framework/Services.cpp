@@ -144,7 +144,10 @@ std::shared_ptr<FolderItem> FolderItem::Child(std::string_view name) const
 
 std::shared_ptr<Picture> FolderItem::OpenAsPicture() const
 {
-    if (!Exists()) return nullptr;
+    // Only a regular file is read: opening a pipe or a device could wait for
+    // ever, or never reach the end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path_, error)) return nullptr;
     return CurrentServices().OpenAsPicture(path_);
 }
 

@@ -70,6 +70,7 @@ public:
     std::shared_ptr<FolderItem> Parent() const;
     // An item that may not exist; never null.
     std::shared_ptr<FolderItem> Child(std::string_view name) const;
+    // Null unless the item is a regular file that reads as a picture.
     std::shared_ptr<Picture> OpenAsPicture() const;
 
 private:

@@ -80,7 +80,8 @@ TEST_F(ConverterIcon, TheIconIsReadOnceAndAMissingOneIsTriedAgainByTheNextWindow
     const Case cases[] = {{"readable", Bundle::Picture::Readable, true, 1},
                           {"no Resources folder", Bundle::Picture::NoResourcesFolder, false, 0},
                           {"no cmyk.gif", Bundle::Picture::Missing, false, 0},
-                          {"unreadable cmyk.gif", Bundle::Picture::Unreadable, false, 2}};
+                          {"unreadable cmyk.gif", Bundle::Picture::Unreadable, false, 2},
+                          {"cmyk.gif a named pipe", Bundle::Picture::Fifo, false, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Plumivard::ResetPictureCacheForTesting();
@@ -98,6 +99,7 @@ TEST_F(ConverterIcon, TheIconIsReadOnceAndAMissingOneIsTriedAgainByTheNextWindow
         EXPECT_EQ(W().choosecolor().Icon(), icon);
         EXPECT_EQ(services().pictureLoads.size(), c.loadsAfterTwoWindows);
         for (const auto& file : services().pictureLoads) EXPECT_EQ(file, bundle.Root() / "Resources" / "cmyk.gif");
+        EXPECT_FALSE(bundle.ReaderWasBlocked());
         W().Close();
     }
 }

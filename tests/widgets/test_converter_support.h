@@ -5,8 +5,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <array>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 #include <gtest/gtest.h>
 
@@ -20,7 +26,7 @@ namespace converter_test {
 // bin/plumivard beside Resources/, as the build lays the program out.
 class Bundle {
 public:
-    enum class Picture { Readable, Missing, Unreadable, NoResourcesFolder };
+    enum class Picture { Readable, Missing, Unreadable, NoResourcesFolder, Fifo };
 
     explicit Bundle(Picture picture = Picture::Readable)
     {
@@ -36,12 +42,28 @@ public:
             QFile file(QString::fromStdString((resources / "cmyk.gif").string()));
             if (file.open(QIODevice::WriteOnly)) file.write("not a picture");
         }
+        if (picture == Picture::Fifo) {
+            EXPECT_EQ(::mkfifo((resources / "cmyk.gif").c_str(), 0600), 0);
+            // Every 2 s a reader blocked on the pipe gets a writer that closes
+            // at once, so a fault fails the test instead of hanging it.
+            watchdog_ = std::jthread([this, fifo = resources / "cmyk.gif"](std::stop_token stop) {
+                for (int tick = 1; !stop.stop_requested(); ++tick) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                    const int fd = tick % 20 == 0 ? ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK) : -1;
+                    if (fd >= 0 && ::close(fd) == 0) blocked_ = true;
+                }
+            });
+        }
     }
     std::filesystem::path Root() const { return dir_.path().toStdString(); }
     std::filesystem::path Executable() const { return Root() / "bin" / "plumivard"; }
+    // Whether a reader of the pipe was found blocked and had to be released.
+    bool ReaderWasBlocked() const { return blocked_; }
 
 private:
     QTemporaryDir dir_;
+    std::atomic<bool> blocked_ = false;
+    std::jthread watchdog_;  // stops before the folder goes
 };
 
 struct Row {
