@@ -26,12 +26,6 @@ void Dispatch(const std::function<void()>& handler);
 // the toolkit call back into the program.
 void ThrowIfPending();
 
-// Drops what the style cached to draw widgets that are gone. It keys its
-// renderings by the palettes and icons of the widgets drawn, which die with
-// their window or dialog, so nothing could use them again; left alone they
-// would fill the cache to its limit, one box at a time.
-void DropRenderingsOfGoneWidgets();
-
 // The top-level toolkit window of a Window.
 class WindowWidget : public QMainWindow {
 public:

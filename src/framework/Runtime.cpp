@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMetaObject>
+#include <QPixmapCache>
 #include <cstdio>
 #include <map>
 
@@ -86,6 +87,11 @@ void RuntimeInit()
     g_qapp = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PLUMIVARD"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // No cache of the style's renderings: it keys them by each widget's
+    // palette and icons, so every box or dialog built anew adds entries that
+    // nothing uses again (16 kB an about box, up to 10 MB), and even a cleared
+    // entry leaves its key behind. Our few controls draw afresh in under 1 ms.
+    QPixmapCache::setCacheLimit(0);
     static ShortcutGate gate;
     g_qapp->installEventFilter(&gate);
     g_unhandled = false;

@@ -83,7 +83,6 @@ Picture::Picture(std::shared_ptr<const PictureData> data) : data_(std::move(data
 bool SelectColor(Color& colour, std::string_view prompt)
 {
     const bool chosen = CurrentServices().SelectColor(colour, prompt);
-    DropRenderingsOfGoneWidgets();
     ThrowIfPending();
     return chosen;
 }

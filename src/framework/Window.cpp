@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
-#include <QPixmapCache>
 #include <QPointer>
 #include <algorithm>
 
@@ -38,12 +37,7 @@ std::vector<std::unique_ptr<Window>>& ClosedList()
 void DestroyClosedWindowsLater()
 {
     QMetaObject::invokeMethod(
-        qApp,
-        [] {
-            ClosedList().clear();
-            DropRenderingsOfGoneWidgets();
-        },
-        Qt::QueuedConnection);
+        qApp, [] { ClosedList().clear(); }, Qt::QueuedConnection);
 }
 
 // Standard edit commands that the program leaves unhandled act on the
@@ -69,11 +63,6 @@ void ForEachItem(MenuItem& item, const std::function<void(MenuItem&)>& visit)
 }
 
 }  // namespace
-
-void DropRenderingsOfGoneWidgets()
-{
-    QPixmapCache::clear();
-}
 
 // ---------------------------------------------------------------- WindowWidget
 
