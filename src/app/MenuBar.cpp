@@ -4,7 +4,7 @@ namespace Menu {
 
 namespace {
 
-std::unique_ptr<Menu> _implicitInstance;
+std::shared_ptr<Menu> _implicitInstance;
 
 template <class Item>
 std::unique_ptr<fw::MenuItem> NewItem(const char* name, const char* caption, const char* shortcut)
@@ -58,11 +58,11 @@ void Menu::Untitled2()
         .Append(NewItem<fw::AppleMenuItem>("aboutme", "About PLUMIVARD...", ""));
 }
 
-Menu& ImplicitInstance()
+std::shared_ptr<Menu> ImplicitInstance()
 {
     // A constructor that throws leaves nothing stored; the next call retries.
-    if (!_implicitInstance) _implicitInstance = std::make_unique<Menu>();
-    return *_implicitInstance;
+    if (!_implicitInstance) _implicitInstance = std::make_shared<Menu>();
+    return _implicitInstance;
 }
 
 bool HasImplicitInstance()

@@ -18,11 +18,13 @@ public:
     void Untitled2();
 };
 
-// The implicit instance: built on first use and kept until shut-down.
-Menu& ImplicitInstance();
-// Whether the implicit instance exists now.
+// The implicit instance: built on first use; the module holds it until
+// shut-down, and the caller gets a reference of its own.
+std::shared_ptr<Menu> ImplicitInstance();
+// Whether the module holds the implicit instance now.
 bool HasImplicitInstance();
-// Drops the implicit instance; the last release of shut-down.
+// Drops the module's reference; the last release of finalize. The bar goes
+// when its last holder lets it go.
 void ReleaseImplicitInstance();
 
 }  // namespace Menu

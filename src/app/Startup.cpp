@@ -106,8 +106,8 @@ void _InitFileTypes()
 
 void _NewAppInstance()
 {
-    auto app = std::make_unique<App>();
-    app->SetMenuBar(&Menu::ImplicitInstance());
+    auto app = std::make_shared<App>();
+    app->SetMenuBar(Menu::ImplicitInstance());
     fw::RuntimeRegisterAppObject(std::move(app));
 }
 

@@ -211,7 +211,7 @@ Plumivard& ImplicitInstance()
 void Plumivard::Layout()
 {
     // The menu bar is in place before any of the window's settings.
-    SetMenuBar(&Menu::ImplicitInstance());
+    SetMenuBar(Menu::ImplicitInstance());
     fw::_SetProperties(*this, WindowStream());
 }
 

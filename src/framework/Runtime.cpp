@@ -17,7 +17,7 @@ namespace {
 
 std::exception_ptr g_pending;
 bool g_unhandled = false;
-std::unique_ptr<Application> g_app;
+std::shared_ptr<Application> g_app;
 std::unique_ptr<QApplication> g_qapp;
 
 std::vector<FileTypeRegistration>& FileTypes()
@@ -144,15 +144,15 @@ std::int32_t RuntimeExit()
     return status;
 }
 
-void RuntimeRegisterAppObject(std::unique_ptr<Application> app)
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app)
 {
     NotNil(app.get());
     g_app = std::move(app);
 }
 
-Application* RuntimeAppObject()
+std::shared_ptr<Application> RuntimeAppObject()
 {
-    return g_app.get();
+    return g_app;
 }
 
 namespace {

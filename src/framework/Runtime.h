@@ -14,16 +14,16 @@
 namespace fw {
 
 // The application object: one per process, held by the framework once
-// registered.
+// registered. It holds its menu bar, so the bar lives as long as it does.
 class Application : public Object {
 public:
     static const ClassRecord& ClassInfo();
     const ClassRecord& Class() const override { return ClassInfo(); }
-    MenuBar* GetMenuBar() const { return menuBar_; }
-    void SetMenuBar(MenuBar* bar) { menuBar_ = bar; }
+    const std::shared_ptr<MenuBar>& GetMenuBar() const { return menuBar_; }
+    void SetMenuBar(std::shared_ptr<MenuBar> bar) { menuBar_ = std::move(bar); }
 
 private:
-    MenuBar* menuBar_ = nullptr;
+    std::shared_ptr<MenuBar> menuBar_;
 };
 
 // Brings the framework up; the process's first call into it.
@@ -45,8 +45,9 @@ void RuntimeUnhandledException(std::exception_ptr exception);
 // Shuts the framework down; the result is the process's exit status.
 std::int32_t RuntimeExit();
 
-void RuntimeRegisterAppObject(std::unique_ptr<Application> app);
-Application* RuntimeAppObject();
+// The framework keeps its reference until RuntimeExit.
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app);
+std::shared_ptr<Application> RuntimeAppObject();
 
 // Plug-in entry points: type-erased code pointers looked up by name.
 using PluginEntryPoint = void (*)();

@@ -322,9 +322,10 @@ void Window::UpdateTabOrder()
     for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
 }
 
-void Window::SetMenuBar(MenuBar* bar)
+void Window::SetMenuBar(std::shared_ptr<MenuBar> held)
 {
-    menuBar_ = bar;
+    menuBar_ = std::move(held);
+    MenuBar* bar = menuBar_.get();
     if (bar == nullptr) {
         widget_->setMenuBar(nullptr);
         return;

@@ -63,8 +63,9 @@ public:
     void UpdateTabOrder();
 
     // Menus.
-    MenuBar* GetMenuBar() const { return menuBar_; }
-    void SetMenuBar(MenuBar* bar);
+    MenuBar* GetMenuBar() const { return menuBar_.get(); }
+    // The window holds the bar while it shows it: its menus act on the bar's items.
+    void SetMenuBar(std::shared_ptr<MenuBar> bar);
     void _AddMenuHandler(std::string_view itemName, MenuDelegate handler);
     bool HasMenuHandler(std::string_view itemName) const;
     // The menu-enabling step: Event_EnableMenuItems, then every item of the
@@ -111,7 +112,7 @@ private:
     QWidget* content_ = nullptr;
     std::vector<std::unique_ptr<RectControl>> controls_;
     std::map<std::string, MenuDelegate, std::less<>> menuHandlers_;
-    MenuBar* menuBar_ = nullptr;
+    std::shared_ptr<MenuBar> menuBar_;
     bool constructing_ = false, open_ = false;
 
     std::int32_t placement_ = 0, width_ = 100, height_ = 100, minWidth_ = 64, minHeight_ = 64, maxWidth_ = 32000,

@@ -33,7 +33,7 @@ using ConverterLayout = ConverterTest;
 TEST_F(ConverterLayout, TheWindowAndItsControlsCarryTheSettingsOfTheirStreams)
 {
     EXPECT_EQ(W().Content()->size(), QSize(194, 358));
-    EXPECT_EQ(W().GetMenuBar(), &Menu::ImplicitInstance());
+    EXPECT_EQ(W().GetMenuBar(), Menu::ImplicitInstance().get());
     EXPECT_EQ(W().Controls().size(), 29u);
     const std::pair<const char*, QRect> places[] = {{"Rededit", {58, 66, 78, 22}}, {"hexanswer1", {57, 233, 26, 22}},
                                                     {"rgbcolor", {-1, -2, 98, 45}}, {"choosecolor", {158, 262, 22, 22}},

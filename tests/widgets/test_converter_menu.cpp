@@ -32,7 +32,7 @@ const ItemRow kTree[] = {
 
 TEST(MenuBarTree, HoldsEveryItemInOrderWithItsClassCaptionAndShortcut)
 {
-    Menu::Menu& bar = Menu::ImplicitInstance();
+    Menu::Menu& bar = *Menu::ImplicitInstance();
     std::vector<fw::MenuItem*> items;
     for (int i = 0; i < bar.Count(); ++i) {
         items.push_back(bar.Item(i));

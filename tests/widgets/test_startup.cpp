@@ -1,5 +1,5 @@
 // The process from start to exit status: start-up order, the file type, the
-// stop sequence and what an exception at start-up leads to.
+// stop sequence, who holds the menu bar, and what an exception leads to.
 
 #include <QAction>
 #include <QMenuBar>
@@ -56,7 +56,9 @@ TEST(Startup, FillsThePluginTableByNameAndKeepsUnknownNamesAsNull)
     EXPECT_THROW(fw::PluginCall<void()>(program::plugin_entrypoints[0]), fw::NilObjectException);
 }
 
-TEST(Startup, RegistersTheFileTypeOnceAndTheStopSequenceReleasesEverything)
+// finalize lets the module's menu bar go before RuntimeExit lets the
+// application object go; the application object's hold on the bar dangled.
+TEST(Startup, RegistersTheFileTypeOnceAndReleasesInOrderLeavingNoMenuBarDangling)
 {
     ServicesScope scope;
     const auto logBefore = fw::FileTypeLog().size();
@@ -68,8 +70,8 @@ TEST(Startup, RegistersTheFileTypeOnceAndTheStopSequenceReleasesEverything)
     const fw::FileTypeRegistration type = fw::RegisteredFileTypes().front();
     EXPECT_EQ((std::vector<std::string>{type.name, type.creator, type.type, type.extensions}),
               (std::vector<std::string>{"text", "R*ch", "TEXT", ""}));
-    EXPECT_EQ(fw::RuntimeAppObject()->GetMenuBar(), &Menu::ImplicitInstance())
-        << "the application's menu bar and the window's are one object";
+    const std::weak_ptr<fw::MenuBar> bar = Menu::ImplicitInstance();
+    EXPECT_EQ(fw::RuntimeAppObject()->GetMenuBar(), bar.lock()) << "the application's bar is the window's";
 
     program::finalize();
 
@@ -78,6 +80,9 @@ TEST(Startup, RegistersTheFileTypeOnceAndTheStopSequenceReleasesEverything)
     EXPECT_EQ(log, (std::vector<std::string>{"register text", "deregister text"}));
     EXPECT_FALSE(Menu::HasImplicitInstance());
     EXPECT_TRUE(fw::OpenWindows().empty());
+    EXPECT_EQ(fw::RuntimeAppObject()->GetMenuBar()->_Lookup("Filequit")->Text(), "Quit PLUMIVARD");
+    fw::RuntimeRegisterAppObject(std::make_shared<App>());
+    EXPECT_TRUE(bar.expired()) << "the application object held the last reference";
 }
 
 // Runs the whole program in the death test's child; without a file item for
