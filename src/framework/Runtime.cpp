@@ -5,7 +5,12 @@
 #include <QMetaObject>
 #include <QPixmapCache>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <typeinfo>
+#if __has_include(<cxxabi.h>)
+#include <cxxabi.h>
+#endif
 
 #include "Controls.h"
 #include "Platform.h"
@@ -49,6 +54,23 @@ protected:
         return false;
     }
 };
+
+// The type's name as the source spells it, where the compiler can tell.
+std::string TypeName(const std::type_info& type)
+{
+#if __has_include(<cxxabi.h>)
+    int status = -1;
+    const std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    if (status == 0) return demangled.get();
+#endif
+    // Elsewhere the name is readable already, perhaps after a "class " or "struct ".
+    std::string_view name = type.name();
+    for (std::string_view tag : {"class ", "struct "}) {
+        if (name.starts_with(tag)) name.remove_prefix(tag.size());
+    }
+    return std::string(name);
+}
 
 }  // namespace
 
@@ -127,7 +149,15 @@ void RuntimeUnhandledException(std::exception_ptr exception)
     try {
         if (exception) std::rethrow_exception(exception);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "PLUMIVARD: unhandled exception: %s\n", e.what());
+        const std::string type = TypeName(typeid(e));
+        const std::string_view message = e.what();
+        // The framework's own messages begin with their type's name.
+        const std::string_view bare = std::string_view(type).substr(type.rfind(':') + 1);
+        if (message.starts_with(type) || message.starts_with(bare)) {
+            std::fprintf(stderr, "PLUMIVARD: unhandled exception: %s\n", e.what());
+        } else {
+            std::fprintf(stderr, "PLUMIVARD: unhandled exception: %s: %s\n", type.c_str(), e.what());
+        }
     } catch (...) {
         std::fprintf(stderr, "PLUMIVARD: unhandled exception of unknown type\n");
     }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QTimer>
+#include <stdexcept>
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -83,6 +84,19 @@ TEST(Startup, RegistersTheFileTypeOnceAndReleasesInOrderLeavingNoMenuBarDangling
     EXPECT_EQ(fw::RuntimeAppObject()->GetMenuBar()->_Lookup("Filequit")->Text(), "Quit PLUMIVARD");
     fw::RuntimeRegisterAppObject(std::make_shared<App>());
     EXPECT_TRUE(bar.expired()) << "the application object held the last reference";
+}
+
+TEST(Startup, AnUnhandledExceptionIsReportedInOneLineThatNamesItsType)
+{
+    const std::pair<std::exception_ptr, std::string> rows[] = {
+        {std::make_exception_ptr(std::out_of_range("index 7")), ": std::out_of_range: index 7"},
+        {std::make_exception_ptr(fw::NilObjectException()), ": NilObjectException: a nil object was used"},
+        {std::make_exception_ptr(42), " of unknown type"}};
+    for (const auto& [exception, naming] : rows) {
+        testing::internal::CaptureStderr();
+        fw::RuntimeUnhandledException(exception);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "PLUMIVARD: unhandled exception" + naming + "\n");
+    }
 }
 
 // Runs the whole program in the death test's child; without a file item for
