@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 #include <stdexcept>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -17,14 +19,20 @@
 
 namespace {
 
-using testing_support::ServicesScope;
+enum class Ending { Quit, Close };
 
-// Chooses the Quit item of the open main window's menu bar, as a user would.
-void ChooseQuitSoon()
+// Once the event loop runs, ends it as a user would: Quit from the main
+// window's menu bar, or the window manager's close button, which asks the
+// platform window to close and so sends the top-level widget a close event.
+void EndSoon(Ending ending = Ending::Quit)
 {
-    QTimer::singleShot(0, qApp, [] {
+    QTimer::singleShot(0, qApp, [ending] {
         fw::Window* window = fw::RuntimeGetImplicitWindow("Plumivard.Plumivard");
         if (window == nullptr) std::_Exit(3);
+        if (ending == Ending::Close) {
+            window->Widget()->windowHandle()->close();
+            return;
+        }
         QAction* quit = testing_support::ActionOf(*window, QStringLiteral("Quit PLUMIVARD"));
         if (quit == nullptr) std::_Exit(4);
         quit->trigger();
@@ -61,10 +69,10 @@ TEST(Startup, FillsThePluginTableByNameAndKeepsUnknownNamesAsNull)
 // application object go; the application object's hold on the bar dangled.
 TEST(Startup, RegistersTheFileTypeOnceAndReleasesInOrderLeavingNoMenuBarDangling)
 {
-    ServicesScope scope;
+    testing_support::ServicesScope scope;
     const auto logBefore = fw::FileTypeLog().size();
 
-    ChooseQuitSoon();
+    EndSoon();
     program::initialize();
     program::_Main();
     ASSERT_EQ(fw::RegisteredFileTypes().size(), 1u);
@@ -99,14 +107,16 @@ TEST(Startup, AnUnhandledExceptionIsReportedInOneLineThatNamesItsType)
     }
 }
 
-// Runs the whole program in the death test's child; without a file item for
-// the application, building the main window fails.
-[[noreturn]] void RunProgram(bool withApplicationFile)
+// Runs the whole program in the death test's child, which an alarm ends if it
+// still runs after 20 s; without a file item for the application, building
+// the main window fails.
+[[noreturn]] void RunProgram(bool withApplicationFile, Ending ending = Ending::Quit)
 {
+    alarm(20);
     static testing_support::FakeServices services;
     if (!withApplicationFile) services.applicationFile.clear();
     fw::InstallServices(&services);
-    ChooseQuitSoon();
+    EndSoon(ending);
     std::exit(program::main());
 }
 
@@ -116,7 +126,13 @@ TEST(StartupDeathTest, QuitAfterStartExitsWithStatusZero)
     EXPECT_EXIT(RunProgram(true), ::testing::ExitedWithCode(0), "");
 }
 
-// ChooseQuitSoon exits with 3 if the event loop runs without a window.
+TEST(StartupDeathTest, ClosingTheMainWindowThroughTheWindowManagerExitsWithStatusZero)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunProgram(true, Ending::Close), ::testing::ExitedWithCode(0), "");
+}
+
+// EndSoon exits with 3 if the event loop runs without a window.
 TEST(StartupDeathTest, AnExceptionAtStartUpSkipsTheEventLoopAndExitsWithStatusOne)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
