@@ -54,29 +54,24 @@ TEST_F(ConverterCommands, CompareShowsTheWebSafeColourAndConvertMakesItTheCurren
     EXPECT_EQ(W().hexcolor().FillColor(), Rgb(102, 204, 0));
 }
 
-TEST_F(ConverterCommands, ThePickerStartsFromTheCurrentColourAndItsAnswerBecomesIt)
+// The picker button takes no focus, so typing in a field is never committed:
+// the picker's answer, or on Cancel the current colour, replaces it.
+TEST_F(ConverterCommands, ThePickerStartsFromTheCurrentColourAndItsAnswerOrTheColourAgainBecomesIt)
 {
     EnterColour(1, 2, 3);
+    Type("Rededit", "99");
     services().pickerAnswer = Rgb(18, 52, 86);
     testing_support::Click(W().choosecolor());
-    ASSERT_EQ(services().pickerCalls.size(), 1u);
-    EXPECT_EQ(services().pickerCalls[0], std::pair(Rgb(1, 2, 3), std::string("Select a Color")));
-    EXPECT_EQ(AllTexts(), (std::vector<std::string>{"18", "7%", "12", "52", "20%", "34", "86", "34%", "56"}));
-    EXPECT_EQ(Channels(), (std::array<int, 3>{18, 52, 86}));
-    EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(18, 52, 86));
-    EXPECT_EQ(Focused(), "");
-}
-
-TEST_F(ConverterCommands, CancellingThePickerAppliesTheCurrentColourAgainOverUncommittedTyping)
-{
-    EnterColour(127, 200, 10);
-    const auto texts = AllTexts();
-    // The picker button takes no focus, so this typing is never committed.
-    Type("Rededit", "99");
-    testing_support::Click(W().choosecolor());
-    EXPECT_EQ(services().pickerCalls.back().first, Rgb(127, 200, 10));
+    EXPECT_EQ(services().pickerCalls.back(), std::pair(Rgb(1, 2, 3), std::string("Select a Color")));
+    const std::vector<std::string> texts{"18", "7%", "12", "52", "20%", "34", "86", "34%", "56"};
     EXPECT_EQ(AllTexts(), texts);
-    EXPECT_EQ(Channels(), (std::array<int, 3>{127, 200, 10}));
+    EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(18, 52, 86));
+    Type("greenedit", "99");
+    services().pickerAnswer.reset();
+    testing_support::Click(W().choosecolor());
+    EXPECT_EQ(services().pickerCalls.back().first, Rgb(18, 52, 86));
+    EXPECT_EQ(AllTexts(), texts);
+    EXPECT_EQ(Channels(), (std::array<int, 3>{18, 52, 86}));
     EXPECT_EQ(Focused(), "");
 }
 
@@ -100,17 +95,22 @@ TEST_F(ConverterCommands, TickingAndUntickingPercentSwapsTheFieldsAndRestoresThe
     }
 }
 
-TEST_F(ConverterCommands, ResetReturnsToBlackAndAWhiteWebSafeSwatchFromTheButtonOrTheMenuInEitherMode)
+// Regression: Reset cleared the focus from a percent field, which then read
+// back the "0%" just written and lost the percentage typed before.
+TEST_F(ConverterCommands, ResetReturnsToBlackFromTheButtonOrTheMenuAndKeepsTheModeAndPercentagesTyped)
 {
-    for (const char* way : {"button", "button in percent mode", "menu"}) {
-        SCOPED_TRACE(way);
-        const bool percentMode = way == std::string("button in percent mode");
+    for (const bool menuInPercentMode : {false, true}) {
+        SCOPED_TRACE(menuInPercentMode ? "menu in percent mode" : "button");
         EnterColour(128, 64, 255);
-        if (percentMode) testing_support::Click(W().centopt());
         testing_support::Click(W().websafe());
+        if (menuInPercentMode) {
+            testing_support::Click(W().centopt());
+            Enter("redpcnt", "30");
+            Enter("grnpcnt", "40");
+            testing_support::Click(W().redpcnt());
+        }
         const std::array<int, 3> percentages{W().x, W().y, W().z};
-
-        if (way == std::string("menu")) Choose(QStringLiteral("Reset"));
+        if (menuInPercentMode) Choose(QStringLiteral("Reset"));
         else testing_support::Click(W().resetter());
         EXPECT_EQ(AllTexts(), kZeroTexts);
         EXPECT_EQ(Channels(), (std::array<int, 3>{0, 0, 0}));
@@ -119,9 +119,8 @@ TEST_F(ConverterCommands, ResetReturnsToBlackAndAWhiteWebSafeSwatchFromTheButton
         EXPECT_EQ(W().hexcolor().FillColor(), Rgb(255, 255, 255));
         EXPECT_EQ(W().webtxt().Text(), "SAFE-FFFFFF");
         EXPECT_EQ((std::array<int, 3>{W().x, W().y, W().z}), percentages);
-        EXPECT_EQ(W().redpcnt().Widget()->isVisible(), percentMode);
+        EXPECT_EQ(W().redpcnt().Widget()->isVisible(), menuInPercentMode);
         EXPECT_EQ(Focused(), "");
-        if (percentMode) testing_support::Click(W().centopt());
     }
 }
 
@@ -142,20 +141,6 @@ TEST_F(ConverterCommands, ThePickerInPercentModeAppliesEveryValueExactlyAndCance
             }
         }
     }
-}
-
-// Regression: Reset cleared the focus from a percent field, which then read
-// back the "0%" just written and lost the percentage typed before.
-TEST_F(ConverterCommands, ResetInPercentModeKeepsThePercentagesTyped)
-{
-    testing_support::Click(W().centopt());
-    Enter("redpcnt", "30");
-    Enter("grnpcnt", "40");
-    Enter("blupcnt", "50");
-    testing_support::Click(W().redpcnt());
-    Choose(QStringLiteral("Reset"));
-    EXPECT_EQ(AllTexts(), kZeroTexts);
-    EXPECT_EQ((std::array<int, 3>{W().x, W().y, W().z}), (std::array<int, 3>{30, 40, 50}));
 }
 
 // Regression: after Reset in percent mode, switching windows gave the focus to

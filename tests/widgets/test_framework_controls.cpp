@@ -57,11 +57,11 @@ public:
     T& Add(const char* name, QRect place, std::int32_t tabIndex, const char* event)
     {
         T& control = NewControl<T>(name);
-        control.SetLeft(place.left());
-        control.SetTop(place.top());
-        control.SetWidth(place.width());
-        control.SetHeight(place.height());
-        control.SetTabIndex(tabIndex);
+        for (auto [set, value] : {std::pair{&T::SetLeft, place.left()}, {&T::SetTop, place.top()},
+                                  {&T::SetWidth, place.width()}, {&T::SetHeight, place.height()},
+                                  {&T::SetTabIndex, tabIndex}}) {
+            (control.*set)(value);
+        }
         fw::_InstallInstanceEventHandler(control, event, [this, event](fw::Control& me) {
             std::string entry = std::string(event) + " " + me.Name();
             if (&me == slider) entry = "ValueChanged " + std::to_string(slider->Value());
@@ -160,40 +160,32 @@ TEST_F(FrameworkControls, EveryUserMoveCommitsAFieldButClickingAButtonCommitsItB
 // A focus change from code commits only what the user typed since the
 // program last set the text, whether the window is active or a modal dialog
 // has taken it.
-struct CodeMove { const char* name; bool typed, modal; void (*move)(ProbeWindow&); };
-const CodeMove kCodeMoves[] = {
-    {"SetFocusCommitsTyping", true, false, [](ProbeWindow& w) { w.second->SetFocus(); }},
-    {"SetFocusLeavesProgramText", false, false, [](ProbeWindow& w) { w.second->SetFocus(); }},
-    {"ClearFocusCommitsTyping", true, false, [](ProbeWindow&) { fw::ClearFocus(); }},
-    {"ClearFocusLeavesProgramText", false, false, [](ProbeWindow&) { fw::ClearFocus(); }},
-    {"HidingCommitsTyping", true, false, [](ProbeWindow& w) { w.first->SetVisible(false); }},
-    {"HidingLeavesProgramText", false, false, [](ProbeWindow& w) { w.first->SetVisible(false); }},
-    {"SetFocusUnderADialogCommitsTyping", true, true, [](ProbeWindow& w) { w.second->SetFocus(); }},
-    {"SetFocusUnderADialogLeavesProgramText", false, true, [](ProbeWindow& w) { w.second->SetFocus(); }},
-    {"ClearFocusUnderADialogCommitsTyping", true, true, [](ProbeWindow&) { fw::ClearFocus(); }},
-    {"ClearFocusUnderADialogLeavesProgramText", false, true, [](ProbeWindow&) { fw::ClearFocus(); }},
-    {"HidingUnderADialogCommitsTyping", true, true, [](ProbeWindow& w) { w.first->SetVisible(false); }},
-    {"HidingUnderADialogLeavesProgramText", false, true, [](ProbeWindow& w) { w.first->SetVisible(false); }},
-};
-
 TEST_F(FrameworkControls, AFocusChangeFromCodeCommitsOnlyWhatTheUserTyped)
 {
-    for (const CodeMove& row : kCodeMoves) {
-        SCOPED_TRACE(row.name);
-        window->first->SetVisible(true);
-        testing_support::TypeInto(*window->first, "7");
-        if (!row.typed) window->first->SetText("7%");
-        QWidget dialog;
-        dialog.setWindowModality(Qt::ApplicationModal);
-        if (row.modal) testing_support::Activate(&dialog);
-        window->log.clear();
-        row.move(*window);
-        EXPECT_EQ(window->log, row.typed ? std::vector<std::string>{"LostFocus first"} : std::vector<std::string>{});
-        window->log.clear();
-        window->second->SetFocus();
-        dialog.hide();
-        testing_support::ShowAndActivate(*window);
-        EXPECT_EQ(window->log, std::vector<std::string>{}) << "committed once only";
+    const std::pair<const char*, void (*)(ProbeWindow&)> moves[] = {
+        {"SetFocus", [](ProbeWindow& w) { w.second->SetFocus(); }},
+        {"ClearFocus", [](ProbeWindow&) { fw::ClearFocus(); }},
+        {"hiding", [](ProbeWindow& w) { w.first->SetVisible(false); }}};
+    for (const auto& [how, move] : moves) {
+        for (const bool typed : {true, false}) {
+            for (const bool modal : {false, true}) {
+                SCOPED_TRACE(std::string(how) + (typed ? ", typed" : ", program text") + (modal ? ", dialog" : ""));
+                window->first->SetVisible(true);
+                testing_support::TypeInto(*window->first, "7");
+                if (!typed) window->first->SetText("7%");
+                QWidget dialog;
+                dialog.setWindowModality(Qt::ApplicationModal);
+                if (modal) testing_support::Activate(&dialog);
+                window->log.clear();
+                move(*window);
+                EXPECT_EQ(window->log, typed ? std::vector<std::string>{"LostFocus first"} : std::vector<std::string>{});
+                window->log.clear();
+                window->second->SetFocus();
+                dialog.hide();
+                testing_support::ShowAndActivate(*window);
+                EXPECT_EQ(window->log, std::vector<std::string>{}) << "committed once only";
+            }
+        }
     }
 }
 
