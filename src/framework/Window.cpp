@@ -53,7 +53,10 @@ bool EditFocusedField(const MenuItem& item)
     else if (name == "EditCut") edit->cut();
     else if (name == "EditCopy") edit->copy();
     else if (name == "EditPaste") edit->paste();
-    else if (name == "EditClear") edit->del();
+    else if (name == "EditClear") {
+        // Clear removes the selection, never the character after the cursor.
+        if (edit->hasSelectedText()) edit->del();
+    }
     else return false;
     return true;
 }
@@ -336,6 +339,23 @@ RectControl* Window::ControlOfWidget(const QWidget* widget) const
 RectControl* Window::FocusedControl() const
 {
     return ControlOfWidget(QApplication::focusWidget());
+}
+
+void Window::ClearFocusedControl()
+{
+    QWidget* focus = widget_->focusWidget();
+    RectControl* control = ControlOfWidget(focus);
+    if (control == nullptr) return;
+    const bool silent = !focus->hasFocus();
+    {
+        // The content area takes the focus in the control's place: it refuses
+        // every focus of the user's, and the toolkit gives a window that is
+        // activated again back to it instead of to its first control.
+        const CodeFocusMove move;
+        content_->setFocus(Qt::OtherFocusReason);
+    }
+    ThrowIfPending();
+    if (silent) control->FocusTakenByCode();
 }
 
 void Window::UpdateTabOrder()

@@ -75,14 +75,33 @@ TEST_F(ConverterMenu, CopyHexPutsAHashAndTheThreeHexFieldsOnTheClipboard)
     EXPECT_EQ(services().clipboard, "#7Fa0A");
 }
 
-TEST_F(ConverterMenu, EditItemsWithoutAHandlerActOnTheFocusedField)
+// Regression: Clear without a selection deleted the character after the cursor.
+TEST_F(ConverterMenu, EditItemsWithoutAHandlerActOnTheFocusedFieldAndClearOnlyOnASelection)
 {
     Type("Rededit", "42");
-    static_cast<QLineEdit*>(W().Rededit().Widget())->selectAll();
+    auto* edit = static_cast<QLineEdit*>(W().Rededit().Widget());
+    edit->home(false);
+    Choose(QStringLiteral("Clear"));
+    EXPECT_EQ(W().Rededit().Text(), "42");
+    edit->selectAll();
     Choose(QStringLiteral("Cut"));
     EXPECT_EQ(W().Rededit().Text(), "");
     Choose(QStringLiteral("Paste"));
     EXPECT_EQ(W().Rededit().Text(), "42");
+    edit->selectAll();
+    Choose(QStringLiteral("Clear"));
+    EXPECT_EQ(W().Rededit().Text(), "");
+}
+
+// Regression: the typing limit counted UTF-16 units and cut an emoji in half,
+// which Copy Hex then put on the clipboard as "?".
+TEST_F(ConverterMenu, AnEmojiTypedIntoAHexFieldIsKeptWholeAndCopiedWhole)
+{
+    Type("hexanswer2", "1");
+    QTest::sendKeyEvent(QTest::Click, W().hexanswer2().Widget(), Qt::Key_unknown, QStringLiteral("\U0001F600"),
+                        Qt::NoModifier);
+    CopyHex();
+    EXPECT_EQ(services().clipboard, "#001\U0001F60000");
 }
 
 TEST_F(ConverterMenu, AboutTwiceMakesOneAboutWindowBuiltOnce)

@@ -228,8 +228,10 @@ protected:
         P& w = W();
         fw::RectControl* focus = w.FocusedControl();
         if (focus != before.focus) {
+            // Code that moves the focus commits only a field the user typed in.
+            const bool committed = action != kSwitchAway || (before.focus != nullptr && editing_ == before.focus->Name());
             if (action != kType) editing_.clear();
-            if (before.focus != nullptr && dynamic_cast<fw::TextField*>(before.focus) != nullptr) {
+            if (committed && before.focus != nullptr && dynamic_cast<fw::TextField*>(before.focus) != nullptr) {
                 webSafePairs_[RowOf(*before.focus)] = false;
             }
         }
@@ -290,12 +292,6 @@ protected:
             const fw::Color chosen = services().pickerAnswer.value_or(old);
             std::array<int, 3> expected{static_cast<int>(chosen.value >> 16), static_cast<int>(chosen.value >> 8 & 255),
                                         static_cast<int>(chosen.value & 255)};
-            // A percent field that held the focus commits when the picker clears the focus, and so reads back
-            // the rounded percentage that the slider hub has just written into it.
-            if (IsPercentField(before.focus)) {
-                int& value = expected[RowOf(*before.focus)];
-                value = fw::RuntimeCvtReal64ToSInt32((40 * value + 51) / 102 * 2.55);
-            }
             EXPECT_EQ(channels, expected);
             EXPECT_EQ(focus, nullptr);
             break;
