@@ -76,7 +76,7 @@ transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*'; }
 
 # About, from the Edit menu: its last item. The converter stands away from the screen's
 # corner, so the box can open centred over it.
-xdotool windowmove --sync "$win" 300 200
+timeout "$E2E_TIMEOUT" xdotool windowmove --sync "$win" 300 200
 focus "$win"
 click_at "$win" 56 $((top / 2))
 key Up Return
