@@ -7,6 +7,8 @@ packages=(
   # build
   cmake ninja-build g++ clang libclang-rt-14-dev llvm
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  # the donate button opens the web page through xdg-open
+  xdg-utils
   # tests
   libgtest-dev libgmock-dev
   # end-to-end test under Xvfb

@@ -193,6 +193,65 @@ protected:
     }
 };
 
+// WCAG 2 relative luminance of an sRGB colour.
+double Luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A widget whose text sits on what its parent or the platform paints, not on a
+// colour of the program's. The program's text colour is kept where it reads
+// well (4.5:1) against that background; elsewhere, as black on a dark desktop,
+// the desktop palette's text colour is used. Chosen again whenever the palette
+// changes, so a desktop that switches theme while the program runs is followed.
+template <class Base>
+class PlainTextWidget : public Base {
+public:
+    PlainTextWidget(QPalette::ColorRole text, QPalette::ColorRole back) : text_(text), back_(back) { Apply(); }
+
+    void SetTextColor(Color c)
+    {
+        wanted_ = ToQColor(c);
+        Apply();
+    }
+
+protected:
+    void changeEvent(QEvent* e) override
+    {
+        Base::changeEvent(e);
+        if (e->type() == QEvent::PaletteChange) Apply();
+    }
+
+private:
+    void Apply()
+    {
+        if (applying_) return;
+        applying_ = true;
+        QPalette palette;  // sets no colour: the rest comes from the parent
+        const QPalette& shown = this->palette();
+        if (Contrast(wanted_, shown.color(QPalette::Active, back_)) >= 4.5 &&
+            Contrast(wanted_, shown.color(QPalette::Inactive, back_)) >= 4.5) {
+            palette.setColor(text_, wanted_);
+        }
+        this->setPalette(palette);
+        applying_ = false;
+    }
+
+    QPalette::ColorRole text_, back_;
+    QColor wanted_{Qt::black};
+    bool applying_ = false;
+};
+
+using Label = PlainTextWidget<QLabel>;
+using BevelWidget = PlainTextWidget<QToolButton>;
+
 QLineEdit* Edit(QWidget* w) { return static_cast<QLineEdit*>(w); }
 QSlider* SliderOf(QWidget* w) { return static_cast<QSlider*>(w); }
 
@@ -680,7 +739,7 @@ const ClassRecord& StaticText::ClassInfo()
     return record;
 }
 
-StaticText::StaticText() : TextControl(new QLabel)
+StaticText::StaticText() : TextControl(new Label(QPalette::WindowText, QPalette::Window))
 {
     static_cast<QLabel*>(widget_)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ApplyFocusPolicy();
@@ -704,9 +763,7 @@ void StaticText::SetTextAlign(std::int32_t align)
 void StaticText::SetTextColor(Color c)
 {
     textColor_ = c;
-    QPalette palette = widget_->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(c));
-    widget_->setPalette(palette);
+    static_cast<Label*>(widget_)->SetTextColor(c);
 }
 
 void StaticText::SetMultiLine(bool v)
@@ -814,7 +871,8 @@ const ClassRecord& BevelButton::ClassInfo()
     return record;
 }
 
-BevelButton::BevelButton() : TextControl(new QToolButton)
+// The face behind the caption is the platform's: BackColor is kept, not drawn.
+BevelButton::BevelButton() : TextControl(new BevelWidget(QPalette::ButtonText, QPalette::Button))
 {
     auto* button = static_cast<QToolButton*>(widget_);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -856,9 +914,7 @@ void BevelButton::SetAcceptFocus(bool v)
 void BevelButton::SetTextColor(Color c)
 {
     textColor_ = c;
-    QPalette palette = widget_->palette();
-    palette.setColor(QPalette::ButtonText, ToQColor(c));
-    widget_->setPalette(palette);
+    static_cast<BevelWidget*>(widget_)->SetTextColor(c);
 }
 
 void BevelButton::Push()
