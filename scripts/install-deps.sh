@@ -5,8 +5,10 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ clang libclang-rt-14-dev llvm
+  cmake ninja-build g++
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  # the donate button opens the web page through xdg-open
+  xdg-utils
   # tests
   libgtest-dev libgmock-dev
   # end-to-end test under Xvfb
@@ -14,7 +16,6 @@ packages=(
   # start-up benchmark
   libx11-dev
 )
-# llvm brings llvm-symbolizer, without which clang's sanitizer reports have no source lines.
 
 missing=()
 for package in "${packages[@]}"; do

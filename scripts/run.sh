@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds PLUMIVARD (Release, in build/) and launches it. Arguments go to the program.
+# Builds PLUMIVARD (Release, in build/) and launches it. The program reads no command line.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -11,4 +11,4 @@ generator=()
 cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DPLUMIVARD_TESTS=OFF
 cmake --build build -j "$(nproc)" --target plumivard
 
-exec build/PLUMIVARD/bin/plumivard "$@"
+exec build/PLUMIVARD/bin/plumivard

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test, in three builds:
+# Builds and runs every test, in two builds:
 #   ci    RelWithDebInfo with warnings as errors: unit, widget and end-to-end tests
 #   asan  the same tests built with address, leak and undefined-behaviour sanitizers
-#   fuzz  the libFuzzer targets (clang), each run briefly
-# Usage: scripts/test.sh [ci|asan|fuzz]...   (no argument: all three)
+# Usage: scripts/test.sh [ci|asan]...   (no argument: both)
 # JOBS sets the parallelism (default: every core).
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
@@ -11,11 +10,11 @@ root=$PWD
 jobs=${JOBS:-$(nproc)}
 
 steps=("$@")
-[[ ${#steps[@]} -gt 0 ]] || steps=(ci asan fuzz)
+[[ ${#steps[@]} -gt 0 ]] || steps=(ci asan)
 for step in "${steps[@]}"; do
   case $step in
-    ci | asan | fuzz) ;;
-    *) echo "test.sh: unknown step '$step' (expected ci, asan or fuzz)" >&2; exit 2 ;;
+    ci | asan) ;;
+    *) echo "test.sh: unknown step '$step' (expected ci or asan)" >&2; exit 2 ;;
   esac
 done
 
@@ -65,13 +64,6 @@ step_asan() {
   configure build/asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DPLUMIVARD_WERROR=ON \
     -DPLUMIVARD_SANITIZE=ON || return 10
   run_ctest build/asan
-}
-
-step_fuzz() {
-  # -O1 -g without NDEBUG: asserts stay on while fuzzing.
-  configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DPLUMIVARD_WERROR=ON -DPLUMIVARD_FUZZ=ON -DPLUMIVARD_FUZZ_ONLY=ON || return 10
-  run_ctest build/fuzz -R fuzzer
 }
 
 start=$SECONDS

@@ -14,6 +14,7 @@
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Platform.h"
 #include "Window.h"
@@ -47,13 +48,44 @@ Qt::Alignment HorizontalAlignment(std::int32_t value)
     }
 }
 
-// Limits what the user types or pastes, not what the program sets: a change
-// may not make the text longer than the limit, or than it already was.
+// Counts characters, not UTF-16 units: a character outside the basic plane
+// takes two.
+qsizetype CodePoints(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) ++count;
+    }
+    return count;
+}
+
+// What an edit inserted, without control characters (a paste can carry NUL or
+// BEL, which would sit invisibly in the field) and cut to `room` characters,
+// never through the middle of one.
+QString Admit(QStringView inserted, qsizetype room)
+{
+    QString admitted;
+    for (qsizetype i = 0; i < inserted.size() && room > 0; ++i) {
+        const bool pair = inserted[i].isHighSurrogate() && i + 1 < inserted.size() && inserted[i + 1].isLowSurrogate();
+        const QStringView character = inserted.mid(i, pair ? 2 : 1);
+        if (pair) ++i;
+        if (character.size() == 1 && character[0].category() == QChar::Other_Control) continue;
+        if (character.size() == 1 && character[0].isSurrogate()) continue;  // half a character
+        admitted += character;
+        --room;
+    }
+    return admitted;
+}
+
+// Limits what the user types or pastes, not what the program sets: what an
+// edit inserts may not take the text past the limit, so a text the program
+// made longer can be shortened but not lengthened, and a paste over it still
+// ends at the limit.
 class LimitValidator : public QValidator {
 public:
     explicit LimitValidator(QLineEdit* edit, const TextField& field) : QValidator(edit), field_(field)
     {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text.size(); });
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
     }
 
     // The toolkit validates text set by code too; that shows whole.
@@ -61,23 +93,28 @@ public:
 
     State validate(QString& input, int& pos) const override
     {
+        if (settingFromCode) return Acceptable;
+        // The edit left the text before `prefix` and after the cursor as they were.
+        const qsizetype after = std::min<qsizetype>(input.size() - pos, accepted_.size());
+        qsizetype prefix = 0;
+        while (prefix < pos && prefix < accepted_.size() - after && input[prefix] == accepted_[prefix]) ++prefix;
+        if (prefix > 0 && input[prefix - 1].isHighSurrogate()) --prefix;
+        const QStringView kept[] = {QStringView(input).left(prefix), QStringView(input).right(after)};
         const qsizetype limit = field_.LimitText();
-        if (limit <= 0 || settingFromCode) return Acceptable;
-        const qsizetype allowed = std::max(limit, accepted_);
-        const qsizetype excess = input.size() - allowed;
-        if (excess > 0) {
-            // Drop the end of what was just inserted, as a typing limit does.
-            const qsizetype cut = std::min<qsizetype>(excess, pos);
-            input.remove(pos - cut, cut);
-            pos -= static_cast<int>(cut);
-            if (input.size() > allowed) input.truncate(allowed);
+        const qsizetype room = limit > 0 ? std::max<qsizetype>(0, limit - CodePoints(kept[0]) - CodePoints(kept[1]))
+                                         : std::numeric_limits<qsizetype>::max();
+        const QStringView inserted = QStringView(input).mid(prefix, input.size() - after - prefix);
+        const QString admitted = Admit(inserted, room);
+        if (admitted.size() != inserted.size()) {
+            input = kept[0].toString() + admitted + kept[1].toString();
+            pos = static_cast<int>(prefix + admitted.size());
         }
         return Acceptable;
     }
 
 private:
     const TextField& field_;
-    qsizetype accepted_ = 0;
+    QString accepted_;
 };
 
 class FieldEdit : public QLineEdit {
@@ -94,7 +131,8 @@ protected:
             reason == Qt::MenuBarFocusReason) {
             return;
         }
-        owner_.RaiseFromPlatform("LostFocus");
+        const bool byUser = !CodeFocusMove::Active() && reason != Qt::OtherFocusReason;
+        if (owner_.TakeLostFocus(byUser)) owner_.RaiseFromPlatform("LostFocus");
     }
 
 private:
@@ -155,10 +193,79 @@ protected:
     }
 };
 
+// WCAG 2 relative luminance of an sRGB colour.
+double Luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A widget whose text sits on what its parent or the platform paints, not on a
+// colour of the program's. The program's text colour is kept where it reads
+// well (4.5:1) against that background; elsewhere, as black on a dark desktop,
+// the desktop palette's text colour is used. Chosen again whenever the palette
+// changes, so a desktop that switches theme while the program runs is followed.
+template <class Base>
+class PlainTextWidget : public Base {
+public:
+    PlainTextWidget(QPalette::ColorRole text, QPalette::ColorRole back) : text_(text), back_(back) { Apply(); }
+
+    void SetTextColor(Color c)
+    {
+        wanted_ = ToQColor(c);
+        Apply();
+    }
+
+protected:
+    void changeEvent(QEvent* e) override
+    {
+        Base::changeEvent(e);
+        if (e->type() == QEvent::PaletteChange) Apply();
+    }
+
+private:
+    void Apply()
+    {
+        if (applying_) return;
+        applying_ = true;
+        QPalette palette;  // sets no colour: the rest comes from the parent
+        const QPalette& shown = this->palette();
+        if (Contrast(wanted_, shown.color(QPalette::Active, back_)) >= 4.5 &&
+            Contrast(wanted_, shown.color(QPalette::Inactive, back_)) >= 4.5) {
+            palette.setColor(text_, wanted_);
+        }
+        this->setPalette(palette);
+        applying_ = false;
+    }
+
+    QPalette::ColorRole text_, back_;
+    QColor wanted_{Qt::black};
+    bool applying_ = false;
+};
+
+using Label = PlainTextWidget<QLabel>;
+using BevelWidget = PlainTextWidget<QToolButton>;
+
 QLineEdit* Edit(QWidget* w) { return static_cast<QLineEdit*>(w); }
 QSlider* SliderOf(QWidget* w) { return static_cast<QSlider*>(w); }
 
 }  // namespace
+
+// ---------------------------------------------------------------- focus moves
+
+namespace {
+int g_codeFocusMoves = 0;
+}  // namespace
+
+CodeFocusMove::CodeFocusMove() { ++g_codeFocusMoves; }
+CodeFocusMove::~CodeFocusMove() { --g_codeFocusMoves; }
+bool CodeFocusMove::Active() { return g_codeFocusMoves > 0; }
 
 // ---------------------------------------------------------------- Control
 
@@ -268,11 +375,23 @@ void RectControl::SetTabIndex(std::int32_t v)
     if (window_ != nullptr && !window_->IsConstructing()) window_->UpdateTabOrder();
 }
 
+// A control that is hidden or disabled while it holds its window's focus
+// gives it to none, rather than to whatever the toolkit would pick next.
+void RectControl::ReleaseFocus()
+{
+    QWidget* focus = widget_->window()->focusWidget();
+    if (window_ != nullptr && focus != nullptr && (focus == widget_ || widget_->isAncestorOf(focus))) {
+        window_->ClearFocusedControl();
+    }
+}
+
 void RectControl::SetVisible(bool v)
 {
     visible_ = v;
     // A widget without a parent would become a window of its own.
     if (widget_->parentWidget() != nullptr) {
+        if (!v) ReleaseFocus();
+        const CodeFocusMove move;
         widget_->setVisible(v);
         ThrowIfPending();
     }
@@ -281,6 +400,8 @@ void RectControl::SetVisible(bool v)
 void RectControl::SetEnabled(bool v)
 {
     enabled_ = v;
+    if (!v) ReleaseFocus();
+    const CodeFocusMove move;
     widget_->setEnabled(v);
     ThrowIfPending();
 }
@@ -310,10 +431,13 @@ void RectControl::SetFocus()
     // that held it must still hear that it lost it.
     QWidget* previous = widget_->window()->focusWidget();
     const bool silent = previous != nullptr && previous != widget_ && !previous->hasFocus();
-    widget_->setFocus(Qt::OtherFocusReason);
+    {
+        const CodeFocusMove move;
+        widget_->setFocus(Qt::OtherFocusReason);
+    }
     ThrowIfPending();
     if (silent && window_ != nullptr) {
-        if (RectControl* control = window_->ControlOfWidget(previous)) control->Raise("LostFocus");
+        if (RectControl* control = window_->ControlOfWidget(previous)) control->FocusTakenByCode();
     }
 }
 
@@ -399,6 +523,7 @@ const ClassRecord& TextField::ClassInfo()
 TextField::TextField() : TextControl(new FieldEdit(*this))
 {
     Edit(widget_)->setValidator(new LimitValidator(Edit(widget_), *this));
+    QObject::connect(Edit(widget_), &QLineEdit::textEdited, widget_, [this] { edited_ = true; });
     ApplyFocusPolicy();
     ApplyPalette();
 }
@@ -414,6 +539,19 @@ void TextField::SetText(std::string text)
     validator->settingFromCode = true;
     Edit(widget_)->setText(ToQ(text));
     validator->settingFromCode = false;
+    edited_ = false;
+}
+
+bool TextField::TakeLostFocus(bool byUser)
+{
+    const bool due = byUser || edited_;
+    if (due) edited_ = false;
+    return due;
+}
+
+void TextField::FocusTakenByCode()
+{
+    if (TakeLostFocus(false)) Raise("LostFocus");
 }
 
 void TextField::SetAlignment(std::int32_t alignment)
@@ -601,7 +739,7 @@ const ClassRecord& StaticText::ClassInfo()
     return record;
 }
 
-StaticText::StaticText() : TextControl(new QLabel)
+StaticText::StaticText() : TextControl(new Label(QPalette::WindowText, QPalette::Window))
 {
     static_cast<QLabel*>(widget_)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ApplyFocusPolicy();
@@ -625,9 +763,7 @@ void StaticText::SetTextAlign(std::int32_t align)
 void StaticText::SetTextColor(Color c)
 {
     textColor_ = c;
-    QPalette palette = widget_->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(c));
-    widget_->setPalette(palette);
+    static_cast<Label*>(widget_)->SetTextColor(c);
 }
 
 void StaticText::SetMultiLine(bool v)
@@ -735,7 +871,8 @@ const ClassRecord& BevelButton::ClassInfo()
     return record;
 }
 
-BevelButton::BevelButton() : TextControl(new QToolButton)
+// The face behind the caption is the platform's: BackColor is kept, not drawn.
+BevelButton::BevelButton() : TextControl(new BevelWidget(QPalette::ButtonText, QPalette::Button))
 {
     auto* button = static_cast<QToolButton*>(widget_);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -777,9 +914,7 @@ void BevelButton::SetAcceptFocus(bool v)
 void BevelButton::SetTextColor(Color c)
 {
     textColor_ = c;
-    QPalette palette = widget_->palette();
-    palette.setColor(QPalette::ButtonText, ToQColor(c));
-    widget_->setPalette(palette);
+    static_cast<BevelWidget*>(widget_)->SetTextColor(c);
 }
 
 void BevelButton::Push()

@@ -88,6 +88,9 @@ public:
     bool HasFocus() const;
     // Whether the control takes the keyboard focus at all.
     virtual bool AcceptsFocus() const;
+    // Code gave the focus that this control held in an inactive window to
+    // another control, or to none; the toolkit tells the control nothing.
+    virtual void FocusTakenByCode() {}
 
     QWidget* Widget() const { return widget_; }
     // Called once the control belongs to a window.
@@ -96,6 +99,7 @@ public:
 protected:
     void ApplyGeometry();
     void ApplyFocusPolicy();
+    void ReleaseFocus();
     QWidget* widget_;
 
 private:
@@ -142,6 +146,11 @@ public:
 
     std::string Text() const;
     void SetText(std::string text);
+    // Whether losing the focus raises LostFocus, and marks it raised. A user's
+    // move always does; a move by code only for text the user has changed
+    // since the program last set it, so code never re-reads its own text.
+    bool TakeLostFocus(bool byUser);
+    void FocusTakenByCode() override;
     // Limits what the user can type or paste; 0 for no limit.
     std::int32_t LimitText() const { return limitText_; }
     void SetLimitText(std::int32_t limit) { limitText_ = limit; }
@@ -164,6 +173,7 @@ private:
     std::string format_, cueText_, mask_, dataSource_, dataField_;
     std::int32_t limitText_ = 0, alignment_ = 0;
     bool border_ = true, password_ = false, readOnly_ = false;
+    bool edited_ = false;  // by the user since the program last set the text
     Color textColor_{0x000000}, backColor_{0xFFFFFF};
 };
 

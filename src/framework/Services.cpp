@@ -99,18 +99,10 @@ void ShowURL(std::string_view address)
 
 void ClearFocus()
 {
-    if (QWidget* focus = QApplication::focusWidget(); focus != nullptr && WindowOf(focus) != nullptr) {
-        focus->clearFocus();
-        ThrowIfPending();
-    }
     // A window that is not active still remembers which control it will
     // focus next; that control loses the focus too.
-    for (Window* window : OpenWindows()) {
-        QWidget* remembered = window->Widget()->focusWidget();
-        if (remembered == nullptr) continue;
-        remembered->clearFocus();
-        if (RectControl* control = window->ControlOfWidget(remembered)) control->Raise("LostFocus");
-    }
+    for (Window* window : OpenWindows()) window->ClearFocusedControl();
+    ThrowIfPending();
 }
 
 std::string Clipboard::Text() const

@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QMetaObject>
 #include <QPointer>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "MenuViews.h"
@@ -51,7 +53,10 @@ bool EditFocusedField(const MenuItem& item)
     else if (name == "EditCut") edit->cut();
     else if (name == "EditCopy") edit->copy();
     else if (name == "EditPaste") edit->paste();
-    else if (name == "EditClear") edit->del();
+    else if (name == "EditClear") {
+        // Clear removes the selection, never the character after the cursor.
+        if (edit->hasSelectedText()) edit->del();
+    }
     else return false;
     return true;
 }
@@ -253,10 +258,35 @@ void Window::SetHasBackColor(bool v)
     }
 }
 
+namespace {
+
+// A dialog belongs to the window that is active as it opens: the window
+// manager keeps it above that window, and it opens centred over it, within
+// the screen. Only the toolkit windows are linked; a widget parent would let
+// the toolkit delete the dialog, which the framework owns, with its owner.
+void PlaceDialog(QWidget* dialog)
+{
+    QWidget* owner = QApplication::activeWindow();
+    dialog->createWinId();
+    dialog->windowHandle()->setTransientParent(owner != nullptr ? owner->windowHandle() : nullptr);
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    dialog->layout()->activate();
+    QRect box(QPoint(), dialog->size());
+    box.moveCenter((owner != nullptr ? owner->geometry() : area).center());
+    box.moveLeft(std::max(area.left(), std::min(box.left(), area.right() + 1 - box.width())));
+    box.moveTop(std::max(area.top(), std::min(box.top(), area.bottom() + 1 - box.height())));
+    dialog->setGeometry(box);
+}
+
+}  // namespace
+
 void Window::Show()
 {
     if (!open_) return;
     visible_ = true;
+    if (frame_ == 1 && !widget_->isVisible()) PlaceDialog(widget_.get());
     widget_->show();
     widget_->raise();
     widget_->activateWindow();
@@ -309,6 +339,23 @@ RectControl* Window::ControlOfWidget(const QWidget* widget) const
 RectControl* Window::FocusedControl() const
 {
     return ControlOfWidget(QApplication::focusWidget());
+}
+
+void Window::ClearFocusedControl()
+{
+    QWidget* focus = widget_->focusWidget();
+    RectControl* control = ControlOfWidget(focus);
+    if (control == nullptr) return;
+    const bool silent = !focus->hasFocus();
+    {
+        // The content area takes the focus in the control's place: it refuses
+        // every focus of the user's, and the toolkit gives a window that is
+        // activated again back to it instead of to its first control.
+        const CodeFocusMove move;
+        content_->setFocus(Qt::OtherFocusReason);
+    }
+    ThrowIfPending();
+    if (silent) control->FocusTakenByCode();
 }
 
 void Window::UpdateTabOrder()

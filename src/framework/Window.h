@@ -59,6 +59,9 @@ public:
     const std::vector<std::unique_ptr<RectControl>>& Controls() const { return controls_; }
     // The control that has the keyboard focus, or null.
     RectControl* FocusedControl() const;
+    // No control of this window keeps the focus, now or when the window is
+    // next activated.
+    void ClearFocusedControl();
     // Puts the focusable controls in TabIndex order, ties in creation order.
     void UpdateTabOrder();
 

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # End-to-end helpers: a private Xvfb, the program under test, and the X-level input and
-# output that a person would use. Sourced by run.sh.
+# output that a person would use. Sourced by run.sh, installed.sh and scripts/bench.sh.
 #
 # There is no window manager, so X focus follows the pointer: call `focus WIN` before
 # sending keys, and again for every dialog that opens.
@@ -11,28 +11,27 @@ E2E_PASSED=0
 E2E_FAILED=0
 E2E_XVFB_PID=
 E2E_APP_PID=
-E2E_PIDS=()
 E2E_TMP=
 
 e2e_log() { printf 'e2e: %s\n' "$*" >&2; }
 
 # Kills everything the harness started; runs on every exit.
 e2e_cleanup() {
-  local pid
-  for pid in "$E2E_APP_PID" "${E2E_PIDS[@]}" "$E2E_XVFB_PID"; do
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null
-  done
-  for pid in "$E2E_APP_PID" "${E2E_PIDS[@]}" "$E2E_XVFB_PID"; do
-    [[ -n $pid ]] && wait "$pid" 2>/dev/null
-  done
+  # Unquoted on purpose: an empty id drops out.
+  # shellcheck disable=SC2206
+  local pids=($E2E_APP_PID $E2E_XVFB_PID)
+  if ((${#pids[@]})); then
+    kill "${pids[@]}" 2>/dev/null
+    wait "${pids[@]}" 2>/dev/null
+  fi
   [[ -n $E2E_TMP ]] && rm -rf "$E2E_TMP"
   return 0
 }
 
 # Starts a private Xvfb on a free display and exports DISPLAY.
 start_xvfb() {
-  local tools=(Xvfb xdotool xwininfo xclip import convert) tool
-  for tool in "${tools[@]}"; do
+  local tool
+  for tool in Xvfb xdotool xwininfo xprop xclip import convert; do
     command -v "$tool" >/dev/null || { e2e_log "missing tool: $tool (run scripts/install-deps.sh)"; return 1; }
   done
   mkdir -p "$E2E_ARTIFACTS"
@@ -42,18 +41,16 @@ start_xvfb() {
   trap 'exit 143' TERM
 
   # -displayfd picks a free display and reports it once the server accepts connections.
-  local displayfd=$E2E_TMP/display
+  local displayfd=$E2E_TMP/display tries=$((E2E_TIMEOUT * 10))
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
     3>"$displayfd" >"$E2E_ARTIFACTS/xvfb.log" 2>&1 &
   E2E_XVFB_PID=$!
-  local waited=0
-  until [[ -s $displayfd ]] && grep -q '^[0-9]\+$' "$displayfd"; do
-    if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null || ((waited >= E2E_TIMEOUT * 10)); then
+  until grep -qx '[0-9]\+' "$displayfd"; do
+    if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null || ((tries-- <= 0)); then
       e2e_log "Xvfb did not start; see $E2E_ARTIFACTS/xvfb.log"
       return 1
     fi
     sleep 0.1
-    waited=$((waited + 1))
   done
   DISPLAY=":$(head -n 1 "$displayfd")"
   export DISPLAY
@@ -71,23 +68,16 @@ start_app() {
   E2E_APP_PID=$!
 }
 
-# wait_app_exit [TIMEOUT]: waits for the program to end; returns its exit status,
-# or 124 (and kills it) when it is still running after TIMEOUT seconds.
+# wait_app_exit [TIMEOUT]: waits for the program to end and returns its exit status; kills
+# it when it is still running after TIMEOUT seconds.
 wait_app_exit() {
-  local timeout=${1:-$E2E_TIMEOUT} waited=0 status
-  [[ -n $E2E_APP_PID ]] || return 127
+  local tries=$((${1:-$E2E_TIMEOUT} * 10)) status
   # bash reaps its children as they end, so kill -0 fails once the program has gone.
-  while kill -0 "$E2E_APP_PID" 2>/dev/null; do
-    if ((waited >= timeout * 10)); then
-      e2e_log "program still running after ${timeout}s; killing it"
-      kill -KILL "$E2E_APP_PID" 2>/dev/null
-      wait "$E2E_APP_PID" 2>/dev/null
-      E2E_APP_PID=
-      return 124
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  while kill -0 "$E2E_APP_PID" 2>/dev/null && ((tries-- > 0)); do sleep 0.1; done
+  if kill -0 "$E2E_APP_PID" 2>/dev/null; then
+    e2e_log "program still running; killing it"
+    kill -KILL "$E2E_APP_PID"
+  fi
   wait "$E2E_APP_PID"
   status=$?
   E2E_APP_PID=
@@ -115,39 +105,22 @@ key() { xdotool key --delay 20 "$@"; }
 # click_at WIN X Y: a left click at X,Y inside WIN.
 click_at() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }
 
-# window_size WIN: prints "WIDTH HEIGHT".
-window_size() {
-  xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w, h }'
+# window_geometry WIN: prints "X Y WIDTH HEIGHT", X and Y in root coordinates.
+window_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print x, y, w, h }'
 }
 
-# window_origin WIN: prints the root coordinates "X Y" of WIN's top-left corner.
-window_origin() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 } END { print x, y }'
-}
-
-# pixel_at X Y: prints the colour at root coordinates X,Y as upper-case RRGGBB.
-pixel_at() {
-  import -window root png:- | convert png:- -crop "1x1+$1+$2" -depth 8 txt:- |
-    grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 | tr -d '#' | tr '[:lower:]' '[:upper:]'
-}
-
-# window_pixel WIN X Y: the colour at X,Y inside WIN.
+# window_pixel WIN X Y: the colour at X,Y inside WIN as upper-case RRGGBB.
 window_pixel() {
   local x y
-  read -r x y < <(window_origin "$1")
-  pixel_at $((x + $2)) $((y + $3))
+  read -r x y _ < <(window_geometry "$1")
+  import -window root png:- | convert png:- -crop "1x1+$((x + $2))+$((y + $3))" -depth 8 txt:- |
+    grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 | tr -d '#' | tr '[:lower:]' '[:upper:]'
 }
 
 # clipboard_text: prints the clipboard's text.
 clipboard_text() { timeout 5 xclip -o -selection clipboard; }
-
-# clipboard_set TEXT: puts TEXT on the clipboard. xclip stays behind as the owner, so its
-# output goes nowhere (or a captured pipe would never close) and cleanup ends it.
-clipboard_set() {
-  # -quiet keeps xclip in the foreground, so the id below is the owner's and cleanup reaches it.
-  printf '%s' "$1" | xclip -i -quiet -selection clipboard >/dev/null 2>&1 &
-  E2E_PIDS+=($!)
-}
 
 # screenshot NAME: saves the whole screen to $E2E_ARTIFACTS/NAME.png.
 screenshot() {

@@ -63,13 +63,20 @@ public:
     FakeServices services;
 };
 
-// Shows the window and waits until it is active, as a user's window would be.
+// Shows a top-level widget and waits, at most five seconds, until it is the
+// active window, as a user's switch to it would make it.
+inline void Activate(QWidget* top)
+{
+    top->show();
+    top->activateWindow();
+    QApplication::setActiveWindow(top);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+}
+
 inline void ShowAndActivate(fw::Window& window)
 {
     window.Show();
-    window.Widget()->activateWindow();
-    QApplication::setActiveWindow(window.Widget());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+    Activate(window.Widget());
 }
 
 // Clicks a control's widget in its middle.

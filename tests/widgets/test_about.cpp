@@ -1,66 +1,23 @@
-#include <gtest/gtest.h>
+// The about box as the user reaches it, from the converter's Edit menu.
 
-#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
-#include <QTest>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <cmath>
 
-#include "Runtime.h"
-#include "TestSupport.h"
 #include "about/AboutBox.h"
-#include "app/Startup.h"
-
-using namespace std::string_literals;
+#include "test_converter_support.h"
 
 namespace {
 
-constexpr std::string_view kClassName = "aboutbox.aboutbox";
-
-std::string CountedText(std::string_view text)
+TEST(AboutStreams, HaveTheirSizesAndTheTextItsFourLinesJoinedByCarriageReturns)
 {
-    const auto n = static_cast<std::uint32_t>(text.size());
-    std::string out;
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((n >> shift) & 0xFFu));
-    return out.append(text);
-}
-
-TEST(AboutStreams, SizesAndKeyRecords)
-{
-    struct Row {
-        const char* name;
-        std::string_view stream;
-        std::size_t size;
-        std::vector<std::string> runs;  // byte runs the stream must hold
-    };
-    const Row rows[] = {
-        {"window", aboutbox::kWindowStream, 282,
-         {"Width \0\0\x01\x2a" "Height \0\0\0\xbe"s, "Frame \0\0\0\x01"s, "BackColor \xe7\xe8\xe7"s,
-          "Title " + CountedText("About Plumivard"), "CloseButton \0Resizeable \0"s,
-          "MaximizeButton \0MinimizeButton \0MacProcID \0\0\0\0"s}},
-        {"OK button", aboutbox::kOKbuttonStream, 286,
-         {"Name " + CountedText("OKbutton"), "Left \0\0\0\x68Top \0\0\0\xa0"s, "Caption " + CountedText("OK"),
-          "Default \x01" "Cancel \0"s}},
-        {"about text", aboutbox::kStaticText1Stream, 325 + aboutbox::kAboutText.size(),
-         {"Name " + CountedText("StaticText1"), "Text " + CountedText(aboutbox::kAboutText),
-          "TextAlign \0\0\0\x01TextColor \0\0\0Multiline \x01" "Enabled \x01"s}},
-        {"donate button", aboutbox::kBevelButton1Stream, 490,
-         {"Name " + CountedText("BevelButton1"), "Left \0\0\0\x3bTop \0\0\0\x6f"s,
-          "Caption " + CountedText("Donate via PayPal"), "AcceptFocus \0TextFont "s}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.stream.size(), row.size);
-        for (std::size_t i = 0; i < row.runs.size(); ++i)
-            EXPECT_NE(row.stream.find(row.runs[i]), std::string_view::npos) << "run " << i;
-    }
-}
-
-TEST(AboutStreams, AboutTextIsFourLinesJoinedByCarriageReturns)
-{
+    EXPECT_EQ(aboutbox::kWindowStream.size(), 282u);
+    EXPECT_EQ(aboutbox::kOKbuttonStream.size(), 286u);
+    EXPECT_EQ(aboutbox::kStaticText1Stream.size(), 325u + aboutbox::kAboutText.size());
+    EXPECT_EQ(aboutbox::kBevelButton1Stream.size(), 490u);
     const std::string_view text = aboutbox::kAboutText;
     EXPECT_TRUE(text.starts_with("PLUMIVARD  v3.0\r"));
     EXPECT_TRUE(text.ends_with("\r\rIf you like this software, please consider sending us a small donation to help "
@@ -70,49 +27,83 @@ TEST(AboutStreams, AboutTextIsFourLinesJoinedByCarriageReturns)
 }
 
 // Notes whether the about box was still open when the page was asked for.
-class RecordingServices : public testing_support::FakeServices {
-public:
+struct RecordingServices : testing_support::FakeServices {
     std::vector<bool> openWhenAsked;
     void ShowURL(std::string_view address) override
     {
-        openWhenAsked.push_back(fw::RuntimeGetImplicitWindow(kClassName) != nullptr);
+        openWhenAsked.push_back(fw::RuntimeGetImplicitWindow("aboutbox.aboutbox") != nullptr);
         FakeServices::ShowURL(address);
     }
 };
 
-class AboutBox : public ::testing::Test {
-protected:
-    AboutBox()
-    {
-        program::FillPluginEntrypoints();
-        fw::InstallServices(&services);
+// The contrast of a control's text against what it sits on, read from what the
+// window shows: the control's place is grabbed with and without its text, and
+// the pixels that differ are the text's.
+double TextContrast(QWidget* widget)
+{
+    const char* property = qobject_cast<QGroupBox*>(widget) != nullptr ? "title" : "text";
+    const QVariant text = widget->property(property);
+    const QImage with = widget->parentWidget()->grab(widget->geometry()).toImage();
+    widget->setProperty(property, QString());
+    const QImage without = widget->parentWidget()->grab(widget->geometry()).toImage();
+    widget->setProperty(property, text);
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    double best = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            const double a = luminance(with.pixelColor(x, y)), b = luminance(without.pixelColor(x, y));
+            best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+        }
     }
-    RecordingServices services;
-    testing_support::ServicesScope scope;  // destroyed first: the windows close before the services go
+    return best;
+}
+
+class AboutBox : public converter_test::ConverterTest {
+protected:
+    AboutBox() { fw::InstallServices(&services_); }
+    void TearDown() override { QApplication::setPalette(light_); }
+    aboutbox::aboutbox& Open()
+    {
+        Choose(QStringLiteral("About PLUMIVARD..."));
+        return aboutbox::ImplicitInstance();
+    }
+    RecordingServices services_;
+    const QPalette light_ = QApplication::palette();
 };
 
-TEST_F(AboutBox, IsAFixedModalDialogWithoutTitleBarButtonsWhoseTextFits)
+// Regression: the box belonged to no window and opened in the screen's corner.
+TEST_F(AboutBox, IsAFixedModalDialogOwnedByTheActiveWindowCentredOverItWithItsTextWhole)
 {
-    aboutbox::aboutbox& about = aboutbox::ImplicitInstance();
-    testing_support::ShowAndActivate(about);
-    QWidget* window = about.Widget();
-    EXPECT_EQ(about.Content()->size(), QSize(298, 190));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("About Plumivard"));
-    EXPECT_FALSE(window->windowFlags().testAnyFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-                                                    Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(window->windowModality(), Qt::ApplicationModal);
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    struct Row { const char* name; QPoint converterAt; bool centred; };
+    for (const Row& row : {Row{"room around", {250, 150}, true}, Row{"near the screen's corner", {620, 400}, false}}) {
+        SCOPED_TRACE(row.name);
+        W().Widget()->move(row.converterAt);
+        aboutbox::aboutbox& about = Open();
+        QWidget* box = about.Widget();
+        EXPECT_EQ(box->windowHandle()->transientParent(), W().Widget()->windowHandle());
+        EXPECT_TRUE(box->screen()->availableGeometry().contains(box->geometry()));
+        const QPoint off = box->geometry().center() - W().Widget()->geometry().center();
+        EXPECT_TRUE(!row.centred || off.manhattanLength() <= 1) << off.x() << "," << off.y();
+        EXPECT_EQ(about.Content()->size(), QSize(298, 190));
+        EXPECT_EQ(box->minimumSize(), box->maximumSize());
+        EXPECT_FALSE(box->windowFlags().testAnyFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                                                     Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
 
-    EXPECT_EQ(about.OKbutton().Widget()->font().pixelSize(), 12);
-    EXPECT_EQ(about.StaticText1().Widget()->font().pixelSize(), 10);
-    QWidget* donate = about.BevelButton1().Widget();
-    EXPECT_EQ(donate->font().toString(), QApplication::font(donate).toString());
-    const auto* label = qobject_cast<QLabel*>(about.StaticText1().Widget());
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->geometry(), QRect(20, 14, 258, 78));
-    EXPECT_TRUE(label->wordWrap());
-    EXPECT_TRUE(label->alignment().testFlag(Qt::AlignHCenter));
-    EXPECT_LE(label->heightForWidth(258), 78) << "the about text is cut off";
+        const auto* label = static_cast<QLabel*>(about.StaticText1().Widget());
+        EXPECT_EQ(label->geometry(), QRect(20, 14, 258, 78));
+        EXPECT_TRUE(label->wordWrap() && label->alignment().testFlag(Qt::AlignHCenter));
+        EXPECT_LE(label->heightForWidth(258), 78) << "the about text is cut off";
+        EXPECT_EQ(label->font().pixelSize(), 10);
+        EXPECT_EQ(about.OKbutton().Widget()->font().pixelSize(), 12);
+        QWidget* donate = about.BevelButton1().Widget();
+        EXPECT_EQ(donate->font().toString(), QApplication::font(donate).toString());
+        about.OKbutton().Push();
+        testing_support::ShowAndActivate(W());
+    }
 }
 
 TEST_F(AboutBox, EachWayOutClosesTheBoxAndTheNextIsBuiltAfresh)
@@ -120,24 +111,47 @@ TEST_F(AboutBox, EachWayOutClosesTheBoxAndTheNextIsBuiltAfresh)
     enum class Way { ClickOK, PressReturn, ClickDonate };
     for (const Way way : {Way::ClickOK, Way::PressReturn, Way::ClickDonate}) {
         SCOPED_TRACE(static_cast<int>(way));
-        services.urls.clear();
-        services.openWhenAsked.clear();
-        aboutbox::aboutbox& about = aboutbox::ImplicitInstance();
-        testing_support::ShowAndActivate(about);
+        services_ = RecordingServices();
+        aboutbox::aboutbox& about = Open();
         about.StaticText1().SetText("stale");
         if (way == Way::ClickOK) testing_support::Click(about.OKbutton());
         if (way == Way::ClickDonate) testing_support::Click(about.BevelButton1());
         if (way == Way::PressReturn) QTest::keyClick(about.Widget()->windowHandle(), Qt::Key_Return);
         fw::RuntimeThrowPendingException();
-
-        EXPECT_EQ(fw::RuntimeGetImplicitWindow(kClassName), nullptr);
+        EXPECT_EQ(fw::RuntimeGetImplicitWindow("aboutbox.aboutbox"), nullptr);
         const std::vector<std::string> page{"https://plumivard.example/plumivard.html"};
-        EXPECT_EQ(services.urls, way == Way::ClickDonate ? page : std::vector<std::string>());
-        EXPECT_EQ(services.openWhenAsked, std::vector<bool>(services.urls.size(), true)) << "asked before closing";
-        aboutbox::aboutbox& next = aboutbox::ImplicitInstance();
-        EXPECT_TRUE(next.IsOpen());
-        EXPECT_EQ(next.StaticText1().Text(), aboutbox::kAboutText);
-        fw::ReleaseWindows();
+        EXPECT_EQ(services_.urls, way == Way::ClickDonate ? page : std::vector<std::string>());
+        EXPECT_EQ(services_.openWhenAsked, std::vector<bool>(services_.urls.size(), true)) << "asked before closing";
+        EXPECT_EQ(Open().StaticText1().Text(), aboutbox::kAboutText);
+        aboutbox::ImplicitInstance().OKbutton().Push();
+    }
+}
+
+// Regression: under a dark desktop palette the labels were black on dark grey.
+TEST_F(AboutBox, EveryTextOfBothWindowsReadsWellOnADarkDesktopAndLabelsStayBlackOnALightOne)
+{
+    // The converter follows the switch; the about box is built under it.
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+    QCoreApplication::sendPostedEvents();
+    fw::Window* windows[] = {&W(), &Open()};
+    int texts = 0;
+    for (fw::Window* window : windows) {
+        for (const auto& control : window->Controls()) {
+            QWidget* widget = control->Widget();
+            const QString text = widget->property("text").toString() + widget->property("title").toString();
+            if (!widget->isVisible() || text.isEmpty()) continue;
+            ++texts;
+            EXPECT_GE(TextContrast(widget), 4.5) << control->Name();
+        }
+    }
+    EXPECT_EQ(texts, 17 + 3);
+    QApplication::setPalette(light_);
+    QCoreApplication::sendPostedEvents();
+    for (fw::Window* window : windows) {
+        for (const auto& control : window->Controls()) {
+            if (dynamic_cast<fw::StaticText*>(control.get()) == nullptr) continue;
+            EXPECT_EQ(control->Widget()->palette().color(QPalette::WindowText), QColor(Qt::black)) << control->Name();
+        }
     }
 }
 

@@ -9,7 +9,7 @@ using namespace converter_test;
 
 using ConverterCommands = ConverterTest;
 
-fw::Color ColourOf(const std::array<int, 3>& c) { return fw::RGB(c[0], c[1], c[2]); }
+fw::Color ColourOf(const std::array<int, 3>& c) { return Rgb(c[0], c[1], c[2]); }
 
 TEST_F(ConverterCommands, CompareShowsTheWebSafeColourAndConvertMakesItTheCurrentOne)
 {
@@ -19,6 +19,7 @@ TEST_F(ConverterCommands, CompareShowsTheWebSafeColourAndConvertMakesItTheCurren
         {"just below the limits", {77, 128, 230}, {51, 102, 204}, "SAFE-3366CC"},
         {"on the limits", {78, 129, 231}, {102, 153, 255}, "SAFE-6699FF"},
         {"either side of the first limit", {25, 26, 179}, {0, 51, 153}, "SAFE-003399"},
+        {"either side of 180, and the top", {179, 180, 255}, {153, 204, 255}, "SAFE-99CCFF"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -50,32 +51,27 @@ TEST_F(ConverterCommands, CompareShowsTheWebSafeColourAndConvertMakesItTheCurren
     W().redslide().SetFocus();
     PressKey(W().redslide(), Qt::Key_Left);
     EXPECT_EQ(W().webtxt().Text(), "SAFE-66CC00");
-    EXPECT_EQ(W().hexcolor().FillColor(), fw::RGB(102, 204, 0));
+    EXPECT_EQ(W().hexcolor().FillColor(), Rgb(102, 204, 0));
 }
 
-TEST_F(ConverterCommands, ThePickerStartsFromTheCurrentColourAndItsAnswerBecomesIt)
+// The picker button takes no focus, so typing in a field is never committed:
+// the picker's answer, or on Cancel the current colour, replaces it.
+TEST_F(ConverterCommands, ThePickerStartsFromTheCurrentColourAndItsAnswerOrTheColourAgainBecomesIt)
 {
     EnterColour(1, 2, 3);
-    services().pickerAnswer = fw::RGB(18, 52, 86);
-    testing_support::Click(W().choosecolor());
-    ASSERT_EQ(services().pickerCalls.size(), 1u);
-    EXPECT_EQ(services().pickerCalls[0], std::pair(fw::RGB(1, 2, 3), std::string("Select a Color")));
-    EXPECT_EQ(AllTexts(), (std::vector<std::string>{"18", "7%", "12", "52", "20%", "34", "86", "34%", "56"}));
-    EXPECT_EQ(Channels(), (std::array<int, 3>{18, 52, 86}));
-    EXPECT_EQ(W().rgbcolor().FillColor(), fw::RGB(18, 52, 86));
-    EXPECT_EQ(Focused(), "");
-}
-
-TEST_F(ConverterCommands, CancellingThePickerAppliesTheCurrentColourAgainOverUncommittedTyping)
-{
-    EnterColour(127, 200, 10);
-    const auto texts = AllTexts();
-    // The picker button takes no focus, so this typing is never committed.
     Type("Rededit", "99");
+    services().pickerAnswer = Rgb(18, 52, 86);
     testing_support::Click(W().choosecolor());
-    EXPECT_EQ(services().pickerCalls.back().first, fw::RGB(127, 200, 10));
+    EXPECT_EQ(services().pickerCalls.back(), std::pair(Rgb(1, 2, 3), std::string("Select a Color")));
+    const std::vector<std::string> texts{"18", "7%", "12", "52", "20%", "34", "86", "34%", "56"};
     EXPECT_EQ(AllTexts(), texts);
-    EXPECT_EQ(Channels(), (std::array<int, 3>{127, 200, 10}));
+    EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(18, 52, 86));
+    Type("greenedit", "99");
+    services().pickerAnswer.reset();
+    testing_support::Click(W().choosecolor());
+    EXPECT_EQ(services().pickerCalls.back().first, Rgb(18, 52, 86));
+    EXPECT_EQ(AllTexts(), texts);
+    EXPECT_EQ(Channels(), (std::array<int, 3>{18, 52, 86}));
     EXPECT_EQ(Focused(), "");
 }
 
@@ -99,29 +95,73 @@ TEST_F(ConverterCommands, TickingAndUntickingPercentSwapsTheFieldsAndRestoresThe
     }
 }
 
-TEST_F(ConverterCommands, ResetReturnsToBlackAndAWhiteWebSafeSwatchFromTheButtonOrTheMenuInEitherMode)
+// Regression: Reset cleared the focus from a percent field, which then read
+// back the "0%" just written and lost the percentage typed before.
+TEST_F(ConverterCommands, ResetReturnsToBlackFromTheButtonOrTheMenuAndKeepsTheModeAndPercentagesTyped)
 {
-    for (const char* way : {"button", "button in percent mode", "menu"}) {
-        SCOPED_TRACE(way);
-        const bool percentMode = way == std::string("button in percent mode");
+    for (const bool menuInPercentMode : {false, true}) {
+        SCOPED_TRACE(menuInPercentMode ? "menu in percent mode" : "button");
         EnterColour(128, 64, 255);
-        if (percentMode) testing_support::Click(W().centopt());
         testing_support::Click(W().websafe());
+        if (menuInPercentMode) {
+            testing_support::Click(W().centopt());
+            Enter("redpcnt", "30");
+            Enter("grnpcnt", "40");
+            testing_support::Click(W().redpcnt());
+        }
         const std::array<int, 3> percentages{W().x, W().y, W().z};
-
-        if (way == std::string("menu")) Choose(QStringLiteral("Reset"));
+        if (menuInPercentMode) Choose(QStringLiteral("Reset"));
         else testing_support::Click(W().resetter());
         EXPECT_EQ(AllTexts(), kZeroTexts);
         EXPECT_EQ(Channels(), (std::array<int, 3>{0, 0, 0}));
         EXPECT_EQ(W().s + W().t + W().v, "000000");
-        EXPECT_EQ(W().rgbcolor().FillColor(), fw::RGB(0, 0, 0));
-        EXPECT_EQ(W().hexcolor().FillColor(), fw::RGB(255, 255, 255));
+        EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(0, 0, 0));
+        EXPECT_EQ(W().hexcolor().FillColor(), Rgb(255, 255, 255));
         EXPECT_EQ(W().webtxt().Text(), "SAFE-FFFFFF");
         EXPECT_EQ((std::array<int, 3>{W().x, W().y, W().z}), percentages);
-        EXPECT_EQ(W().redpcnt().Widget()->isVisible(), percentMode);
+        EXPECT_EQ(W().redpcnt().Widget()->isVisible(), menuInPercentMode);
         EXPECT_EQ(Focused(), "");
-        if (percentMode) testing_support::Click(W().centopt());
     }
+}
+
+// Regression: a percent field holding the focus read back the percentage that
+// the picker had just written, so a picked 128 came out as 127, and Cancel
+// moved the slider the same way.
+TEST_F(ConverterCommands, ThePickerInPercentModeAppliesEveryValueExactlyAndCancelMovesNothing)
+{
+    testing_support::Click(W().centopt());
+    for (const Row& row : kRows) {
+        for (int value = 0; value < 256; ++value) {
+            const std::array<int, 3> colour{value, value, value};
+            for (const bool cancel : {false, true}) {
+                testing_support::Click(Field(row.percentField));
+                services().pickerAnswer = cancel ? std::nullopt : std::optional(ColourOf(colour));
+                testing_support::Click(W().choosecolor());
+                ASSERT_EQ(Channels(), colour) << row.name << (cancel ? " cancelled at " : " picked ") << value;
+            }
+        }
+    }
+}
+
+// Regression: after Reset in percent mode, switching windows gave the focus to
+// a button, and Space then pressed it.
+TEST_F(ConverterCommands, SwitchingBackInPercentModeFocusesOnlyTheControlThatHadTheFocus)
+{
+    QWidget other;
+    const auto switchAwayAndBack = [&] {
+        testing_support::Activate(&other);
+        testing_support::ShowAndActivate(W());
+    };
+    testing_support::Click(W().centopt());
+    testing_support::Click(W().grnpcnt());
+    switchAwayAndBack();
+    EXPECT_EQ(Focused(), "grnpcnt") << "the hidden red 0-255 field asked for cannot take it";
+    Choose(QStringLiteral("Reset"));
+    switchAwayAndBack();
+    EXPECT_EQ(Focused(), "");
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(W().webtxt().Text(), "SAFE-FFFFFF") << "Space pressed a web-safe button";
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ protected:
         EXPECT_EQ(Field(row.valueField).Text(), std::to_string(value));
         EXPECT_EQ(Field(row.percentField).Text(), percent);
         EXPECT_EQ(Field(row.hexField).Text(), pair);
-        EXPECT_EQ(W().rgbcolor().FillColor(), fw::RGB(W().n, W().p, W().r));
+        EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(W().n, W().p, W().r));
     }
 };
 
@@ -27,8 +27,8 @@ TEST_F(ConverterInputs, OpensBlackAtZeroWithAWhiteWebSafeSwatchAndTheFocusInTheR
 {
     EXPECT_EQ(AllTexts(), kZeroTexts);
     EXPECT_EQ(W().s + W().t + W().v, "000000");
-    EXPECT_EQ(W().rgbcolor().FillColor(), fw::RGB(0, 0, 0));
-    EXPECT_EQ(W().hexcolor().FillColor(), fw::RGB(255, 255, 255));
+    EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(0, 0, 0));
+    EXPECT_EQ(W().hexcolor().FillColor(), Rgb(255, 255, 255));
     EXPECT_EQ(W().webtxt().Text(), "SAFE-FFFFFF");
     EXPECT_FALSE(W().centopt().Value());
     EXPECT_EQ(Focused(), "Rededit");
@@ -99,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(Typed, ConverterEntry, ::testing::Values(
     Entry{"PercentHalf", Kind::Percent, "50", 127, "50%", "7F", 0, 50},
     Entry{"PercentFull", Kind::Percent, "100", 255, "100%", "FF", 0, 100},
     Entry{"PercentOver100Beeps", Kind::Percent, "150", 255, "100%", "FF", 1, 150},
+    Entry{"Percent101IsTheFirstToBeep", Kind::Percent, "101", 255, "100%", "FF", 1, 101},
+    Entry{"PercentFourthDigitRefused", Kind::Percent, "1001", 255, "100%", "FF", 0, 100},
     Entry{"PercentFraction", Kind::Percent, "1.5", 5, "2%", "05", 0, 2},
     Entry{"HexLowerCase", Kind::Hex, "ff", 255, "100%", "FF"}, Entry{"HexOneDigit", Kind::Hex, "a", 10, "4%", "0A"},
     Entry{"HexNotHex", Kind::Hex, "zz", 0, "0%", "00"},

@@ -69,20 +69,30 @@ TEST_F(ConverterMenu, CopyHexPutsAHashAndTheThreeHexFieldsOnTheClipboard)
     EnterColour(127, 200, 10);
     CopyHex();
     EXPECT_EQ(services().clipboard, "#7FC80A");
-    // A field still being typed in is copied as it stands.
+    // A field still being typed in is copied as it stands. Regression: an emoji
+    // was cut in half there and reached the clipboard as "?".
     Type("hexanswer2", "a");
+    QTest::sendKeyEvent(QTest::Click, W().hexanswer2().Widget(), Qt::Key_unknown, QStringLiteral("\U0001F600"), {});
     CopyHex();
-    EXPECT_EQ(services().clipboard, "#7Fa0A");
+    EXPECT_EQ(services().clipboard, "#7Fa\U0001F6000A");
 }
 
-TEST_F(ConverterMenu, EditItemsWithoutAHandlerActOnTheFocusedField)
+// Regression: Clear without a selection deleted the character after the cursor.
+TEST_F(ConverterMenu, EditItemsWithoutAHandlerActOnTheFocusedFieldAndClearOnlyOnASelection)
 {
     Type("Rededit", "42");
-    static_cast<QLineEdit*>(W().Rededit().Widget())->selectAll();
+    auto* edit = static_cast<QLineEdit*>(W().Rededit().Widget());
+    edit->home(false);
+    Choose(QStringLiteral("Clear"));
+    EXPECT_EQ(W().Rededit().Text(), "42");
+    edit->selectAll();
     Choose(QStringLiteral("Cut"));
     EXPECT_EQ(W().Rededit().Text(), "");
     Choose(QStringLiteral("Paste"));
     EXPECT_EQ(W().Rededit().Text(), "42");
+    edit->selectAll();
+    Choose(QStringLiteral("Clear"));
+    EXPECT_EQ(W().Rededit().Text(), "");
 }
 
 TEST_F(ConverterMenu, AboutTwiceMakesOneAboutWindowBuiltOnce)

@@ -80,6 +80,12 @@ inline const std::array<Row, 3> kRows{{
     {"blue", "blupcnt", "blueedit", "bluslide", "LittleArrows3", "hexanswer3", &P::r, &P::z},
 }};
 
+// A colour packed by hand, not by the framework under test.
+inline fw::Color Rgb(int red, int green, int blue)
+{
+    return fw::Color{static_cast<std::uint32_t>(red << 16 | green << 8 | blue)};
+}
+
 // AllTexts() of a window at black, as opened and after Reset.
 inline const std::vector<std::string> kZeroTexts{"0", "0%", "00", "0", "0%", "00", "0", "0%", "00"};
 

@@ -1,6 +1,6 @@
 // The framework's controls as the program relies on them: the slider's
-// ValueChanged rule, typing limits, when a field loses the focus, and that
-// no exception unwinds through the toolkit.
+// ValueChanged rule, typing limits, when a field loses the focus, focus on
+// activation, and that no exception unwinds through the toolkit.
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,11 +57,11 @@ public:
     T& Add(const char* name, QRect place, std::int32_t tabIndex, const char* event)
     {
         T& control = NewControl<T>(name);
-        control.SetLeft(place.left());
-        control.SetTop(place.top());
-        control.SetWidth(place.width());
-        control.SetHeight(place.height());
-        control.SetTabIndex(tabIndex);
+        for (auto [set, value] : {std::pair{&T::SetLeft, place.left()}, {&T::SetTop, place.top()},
+                                  {&T::SetWidth, place.width()}, {&T::SetHeight, place.height()},
+                                  {&T::SetTabIndex, tabIndex}}) {
+            (control.*set)(value);
+        }
         fw::_InstallInstanceEventHandler(control, event, [this, event](fw::Control& me) {
             std::string entry = std::string(event) + " " + me.Name();
             if (&me == slider) entry = "ValueChanged " + std::to_string(slider->Value());
@@ -85,6 +85,7 @@ protected:
         window = &fw::ImplicitWindow<ProbeWindow>();
         testing_support::ShowAndActivate(*window);
     }
+    QLineEdit* Edit(fw::TextField& field) { return static_cast<QLineEdit*>(field.Widget()); }
     testing_support::ServicesScope scope;
     ProbeWindow* window = nullptr;
 };
@@ -112,48 +113,105 @@ TEST_F(FrameworkControls, SliderRaisesValueChangedOnEverySetFromCodeButOnlyOnAUs
                                                      "ValueChanged 1", "ValueChanged 0"}));
 }
 
-TEST_F(FrameworkControls, TypingAndPastingStopAtTheLimitButCodeSetsWholeText)
+// The limit of 3 counts characters; the program's own text shows whole.
+struct Limit { const char* name; const char* programText; bool paste, selectAll; std::string_view input;
+               const char* shown; };
+const Limit kLimits[] = {
+    {"TypingStopsAtTheLimit", "", false, false, "12345", "123"},
+    {"PasteIsCutToFit", "", true, false, "98765", "987"},
+    {"EmojiTypedCountsOneCharacter", "12", false, false, "\U0001F600\U0001F600", "12\U0001F600"},
+    {"EmojiPastedIsNeverCutInHalf", "", true, false, "12\U0001F600\U0001F600", "12\U0001F600"},
+    {"PasteDropsControlCharacters", "", true, false, std::string_view("1\0\a2\n", 5), "12"},
+    {"ReplacingPasteOverLongerProgramTextEndsAtTheLimit", "100%", true, true, "98765", "987"},
+    {"TypingCannotLengthenLongerProgramText", "100%", false, false, "9", "100%"},
+};
+
+TEST_F(FrameworkControls, TypingAndPastingStopAtTheLimitInCharacters)
 {
-    testing_support::TypeInto(*window->first, "12345");
-    EXPECT_EQ(window->first->Text(), "123");
-
-    QGuiApplication::clipboard()->setText(QStringLiteral("98765"));
-    auto* edit = static_cast<QLineEdit*>(window->first->Widget());
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->first->Text(), "987");
-
-    window->first->SetText("100%");
-    EXPECT_EQ(window->first->Text(), "100%");
-    edit->end(false);
-    QTest::keyClicks(edit, "9");
-    EXPECT_EQ(window->first->Text(), "100%") << "typing may not lengthen a text already past the limit";
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(window->first->Text(), "100") << "but it may shorten it";
+    for (const Limit& row : kLimits) {
+        SCOPED_TRACE(row.name);
+        fw::TextField& field = *window->first;
+        field.SetText(row.programText);
+        field.SetFocus();
+        row.selectAll ? Edit(field)->selectAll() : Edit(field)->end(false);
+        const QString input = QString::fromUtf8(row.input.data(), static_cast<qsizetype>(row.input.size()));
+        if (row.paste) {
+            QGuiApplication::clipboard()->setText(input);
+            QTest::keyClick(Edit(field), Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, Edit(field), Qt::Key_unknown, input, Qt::NoModifier);
+        }
+        EXPECT_EQ(field.Text(), row.shown);
+    }
+    QTest::keyClick(Edit(*window->first), Qt::Key_Backspace);
+    EXPECT_EQ(window->first->Text(), "100") << "a longer program text may still be shortened";
 }
 
-TEST_F(FrameworkControls, FieldLosesFocusOnTabClickSetFocusClearFocusAndHidingButNotToAHiddenField)
+TEST_F(FrameworkControls, EveryUserMoveCommitsAFieldButClickingAButtonCommitsItBeforeTheAction)
 {
-    testing_support::TypeInto(*window->first, "7");
+    window->first->SetFocus();
     testing_support::PressTab();
-    EXPECT_EQ(window->log.back(), "LostFocus first");
     EXPECT_TRUE(window->second->HasFocus()) << "tab order follows TabIndex, skipping the hidden field";
-
-    window->log.clear();
     testing_support::Click(*window->button);
-    EXPECT_EQ(window->log, (std::vector<std::string>{"LostFocus second", "Action button"}))
-        << "a push button takes the focus, so the field commits before the action";
+    EXPECT_EQ(window->log, (std::vector<std::string>{"LostFocus first", "LostFocus second", "Action button"}))
+        << "untouched fields commit too, and a push button takes the focus first";
+}
 
-    window->log.clear();
-    window->first->SetFocus();
-    window->hidden->SetFocus();
-    EXPECT_TRUE(window->first->HasFocus()) << "SetFocus on a hidden field does nothing";
+// A focus change from code commits only what the user typed since the
+// program last set the text, whether the window is active or a modal dialog
+// has taken it.
+TEST_F(FrameworkControls, AFocusChangeFromCodeCommitsOnlyWhatTheUserTyped)
+{
+    const std::pair<const char*, void (*)(ProbeWindow&)> moves[] = {
+        {"SetFocus", [](ProbeWindow& w) { w.second->SetFocus(); }},
+        {"ClearFocus", [](ProbeWindow&) { fw::ClearFocus(); }},
+        {"hiding", [](ProbeWindow& w) { w.first->SetVisible(false); }}};
+    for (const auto& [how, move] : moves) {
+        for (const bool typed : {true, false}) {
+            for (const bool modal : {false, true}) {
+                SCOPED_TRACE(std::string(how) + (typed ? ", typed" : ", program text") + (modal ? ", dialog" : ""));
+                window->first->SetVisible(true);
+                testing_support::TypeInto(*window->first, "7");
+                if (!typed) window->first->SetText("7%");
+                QWidget dialog;
+                dialog.setWindowModality(Qt::ApplicationModal);
+                if (modal) testing_support::Activate(&dialog);
+                window->log.clear();
+                move(*window);
+                EXPECT_EQ(window->log, typed ? std::vector<std::string>{"LostFocus first"} : std::vector<std::string>{});
+                window->log.clear();
+                window->second->SetFocus();
+                dialog.hide();
+                testing_support::ShowAndActivate(*window);
+                EXPECT_EQ(window->log, std::vector<std::string>{}) << "committed once only";
+            }
+        }
+    }
+}
+
+TEST_F(FrameworkControls, AWindowActivatedAgainRefocusesOnlyTheControlThatHadTheFocus)
+{
+    QWidget other;
+    const auto switchAwayAndBack = [&] {
+        testing_support::Activate(&other);
+        testing_support::ShowAndActivate(*window);
+    };
     window->second->SetFocus();
+    switchAwayAndBack();
+    EXPECT_EQ(window->FocusedControl(), window->second);
+
+    window->hidden->SetFocus();
+    EXPECT_EQ(window->FocusedControl(), window->second) << "SetFocus on a hidden field does nothing";
+
+    window->button->SetTabIndex(0);  // first in line for a window that refocuses its first control
+    window->button->SetFocus();
     fw::ClearFocus();
-    EXPECT_EQ(QApplication::focusWidget(), nullptr);
-    window->first->SetFocus();
-    window->first->SetVisible(false);
-    EXPECT_EQ(window->log, (std::vector<std::string>{"LostFocus first", "LostFocus second", "LostFocus first"}));
+    switchAwayAndBack();
+    EXPECT_EQ(window->FocusedControl(), nullptr);
+    window->log.clear();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(window->log, std::vector<std::string>{}) << "Space presses no button";
 }
 
 TEST_F(FrameworkControls, AnExceptionFromAUserEventIsKeptAndThrownAfterTheToolkitReturns)
@@ -165,6 +223,7 @@ TEST_F(FrameworkControls, AnExceptionFromAUserEventIsKeptAndThrownAfterTheToolki
 
     QWidget* button = window->button->Widget();
     QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    QTimer::singleShot(5000, qApp, [] { fw::RuntimeQuit(); });  // watchdog
     EXPECT_THROW(fw::RuntimeRun(), fw::NilObjectException) << "and RuntimeRun ends on it";
 }
 
