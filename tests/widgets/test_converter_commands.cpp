@@ -77,17 +77,15 @@ TEST_F(ConverterCommands, ThePickerStartsFromTheCurrentColourAndItsAnswerOrTheCo
 
 TEST_F(ConverterCommands, TickingAndUntickingPercentSwapsTheFieldsAndRestoresThem)
 {
-    // Levels whose percentages read back exactly.
-    EnterColour(51, 102, 204);
+    EnterColour(51, 102, 204);  // levels whose percentages read back exactly
     const auto texts = AllTexts();
     for (const bool percentMode : {true, false}) {
-        SCOPED_TRACE(percentMode ? "ticked" : "unticked");
         testing_support::Click(W().centopt());
         for (const Row& row : kRows) {
             for (const char* name : {row.valueField, row.percentField}) {
                 const bool shown = (name == row.percentField) == percentMode;
-                EXPECT_EQ(Field(name).Left(), shown ? 58 : 207) << name;
-                EXPECT_EQ(Field(name).Widget()->isVisible(), shown) << name;
+                EXPECT_EQ(std::pair(Field(name).Left(), Field(name).Widget()->isVisible()), std::pair(shown ? 58 : 207, shown))
+                    << name;
             }
         }
         EXPECT_EQ(Focused(), percentMode ? "redpcnt" : "Rededit");

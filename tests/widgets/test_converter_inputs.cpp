@@ -2,6 +2,7 @@
 // slider handler that carries a value across its row.
 
 #include <algorithm>
+#include <map>
 
 #include "test_converter_support.h"
 
@@ -23,42 +24,23 @@ protected:
     }
 };
 
-TEST_F(ConverterInputs, OpensBlackAtZeroWithAWhiteWebSafeSwatchAndTheFocusInTheRedField)
-{
-    EXPECT_EQ(AllTexts(), kZeroTexts);
-    EXPECT_EQ(W().s + W().t + W().v, "000000");
-    EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(0, 0, 0));
-    EXPECT_EQ(W().hexcolor().FillColor(), Rgb(255, 255, 255));
-    EXPECT_EQ(W().webtxt().Text(), "SAFE-FFFFFF");
-    EXPECT_FALSE(W().centopt().Value());
-    EXPECT_EQ(Focused(), "Rededit");
-}
-
 TEST_F(ConverterInputs, MovingASliderWithTheKeyboardRewritesItsRowOnly)
 {
-    struct Shown { int value; const char *percent, *pair; };
-    const Shown shown[] = {{1, "0%", "01"},    {2, "1%", "02"},    {10, "4%", "0A"},   {15, "6%", "0F"},
-                           {16, "6%", "10"},   {127, "50%", "7F"}, {128, "50%", "80"}, {129, "51%", "81"},
-                           {253, "99%", "FD"}, {254, "100%", "FE"}, {255, "100%", "FF"}};
+    // value: the percent and the pair that the row shows
+    const std::map<int, std::pair<const char*, const char*>> shown{
+        {1, {"0%", "01"}},     {2, {"1%", "02"}},     {10, {"4%", "0A"}},    {15, {"6%", "0F"}},
+        {16, {"6%", "10"}},    {127, {"50%", "7F"}},  {128, {"50%", "80"}},  {129, {"51%", "81"}},
+        {253, {"99%", "FD"}},  {254, {"100%", "FE"}}, {255, {"100%", "FF"}}, {0, {"0%", "00"}}};
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        fw::Slider& slider = SliderOf(row);
-        slider.SetFocus();
-        const Shown* next = std::begin(shown);
-        for (int value = 1; value <= 255; ++value) {
-            PressKey(slider, Qt::Key_Right);
-            if (next != std::end(shown) && next->value == value) {
-                ExpectRow(row, value, next->percent, next->pair);
-                ++next;
-            }
+        SliderOf(row).SetFocus();
+        for (int value = 1; value <= 256; ++value) {
+            PressKey(SliderOf(row), value < 256 ? Qt::Key_Right : Qt::Key_Home);
+            const auto it = shown.find(value % 256);
+            if (it != shown.end()) ExpectRow(row, value % 256, it->second.first, it->second.second);
+            const auto texts = AllTexts();
+            EXPECT_EQ(std::count(texts.begin(), texts.end(), "00"), value % 256 ? 2 : 3) << "the other rows stay";
         }
-        const auto texts = AllTexts();
-        for (const char* zero : {"0", "0%", "00"}) {
-            EXPECT_EQ(std::count(texts.begin(), texts.end(), zero), 2) << "the other rows stay at 0";
-        }
-        EXPECT_EQ(W().webtxt().Text(), "SAFE-FFFFFF");
-        PressKey(slider, Qt::Key_Home);
-        ExpectRow(row, 0, "0%", "00");
     }
 }
 
@@ -120,28 +102,20 @@ TEST_F(ConverterInputs, LeavingAPercentFieldRereadsItsRoundedText)
 
 TEST_F(ConverterInputs, ArrowsStepByOneAndStopAtTheSlidersEnds)
 {
-    const auto press = [](QWidget* half) {
-        QTest::mouseClick(half, Qt::LeftButton);
-        fw::RuntimeThrowPendingException();
-    };
+    // start, arrow, value after it, percent and pair shown
+    struct Step { int from; bool up; int to; const char *percent, *pair; };
+    const Step steps[] = {{10, true, 11, "4%", "0B"}, {10, false, 9, "4%", "09"}, {255, true, 255, "100%", "FF"},
+                          {0, false, 0, "0%", "00"}};
     for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
         auto& arrows = fw::ControlOf<fw::UpDownArrows>(W(), row.arrows);
-        SliderOf(row).SetValue(10);
-        press(arrows.UpButton());
-        ExpectRow(row, 11, "4%", "0B");
-        press(arrows.DownButton());
-        press(arrows.DownButton());
-        ExpectRow(row, 9, "4%", "09");
-        SliderOf(row).SetValue(255);
-        press(arrows.UpButton());
-        ExpectRow(row, 255, "100%", "FF");
-        SliderOf(row).SetValue(0);
-        press(arrows.DownButton());
-        ExpectRow(row, 0, "0%", "00");
+        for (const Step& step : steps) {
+            SCOPED_TRACE(std::string(row.name) + " from " + std::to_string(step.from));
+            SliderOf(row).SetValue(step.from);
+            QTest::mouseClick(step.up ? arrows.UpButton() : arrows.DownButton(), Qt::LeftButton);
+            ExpectRow(row, step.to, step.percent, step.pair);
+        }
     }
     EXPECT_EQ(Focused(), "Rededit") << "the arrows take no focus";
-
     // Held down, an arrow goes on stepping.
     QTest::mousePress(W().LittleArrows1().UpButton(), Qt::LeftButton);
     QTest::qWait(500);

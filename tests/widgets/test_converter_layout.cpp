@@ -74,6 +74,10 @@ TEST_F(ConverterLayout, EveryControlHasItsPlaceTextAndSizeAndOverlapsOnlyWhereTh
         }
     }
     EXPECT_EQ(liveOverlaps, tableOverlaps);
+    // Opened on black, with a white web-safe swatch.
+    EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(0, 0, 0));
+    EXPECT_EQ(W().hexcolor().FillColor(), Rgb(255, 255, 255));
+    EXPECT_EQ(W().s + W().t + W().v, "000000");
 }
 
 TEST_F(ConverterLayout, TabFollowsTabIndexWithTiesInCreationOrder)

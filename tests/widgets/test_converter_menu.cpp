@@ -16,18 +16,12 @@ using namespace converter_test;
 // Each menu title is followed by its items; a null shortcut was never set.
 struct ItemRow { const char *name, *classname, *caption, *shortcut; };
 const ItemRow kTree[] = {
-    {"UntitledMenu2", "MenuItem", "File", ""},
-    {"resetmen", "MenuItem", "Reset", "Cmd+R"},
-    {"Filequit", "QuitMenuItem", "Quit PLUMIVARD", "Cmd+Q"},
-    {"UntitledMenu0", "MenuItem", "Edit", ""},
-    {"EditUndo", "MenuItem", "Undo", "Cmd+Z"},
-    {"UntitledMenu1", "MenuItem", "-", nullptr},
-    {"EditCut", "MenuItem", "Cut", "Cmd+X"},
-    {"EditCopy", "MenuItem", "Copy", "Cmd+C"},
-    {"EditPaste", "MenuItem", "Paste", "Cmd+V"},
-    {"EditCopyHex", "MenuItem", "Copy Hex", "Cmd+Shift+C"},
-    {"EditClear", "MenuItem", "Clear", ""},
-    {"aboutme", "AppleMenuItem", "About PLUMIVARD...", ""},
+    {"UntitledMenu2", "MenuItem", "File", ""}, {"resetmen", "MenuItem", "Reset", "Cmd+R"},
+    {"Filequit", "QuitMenuItem", "Quit PLUMIVARD", "Cmd+Q"}, {"UntitledMenu0", "MenuItem", "Edit", ""},
+    {"EditUndo", "MenuItem", "Undo", "Cmd+Z"}, {"UntitledMenu1", "MenuItem", "-", nullptr},
+    {"EditCut", "MenuItem", "Cut", "Cmd+X"}, {"EditCopy", "MenuItem", "Copy", "Cmd+C"},
+    {"EditPaste", "MenuItem", "Paste", "Cmd+V"}, {"EditCopyHex", "MenuItem", "Copy Hex", "Cmd+Shift+C"},
+    {"EditClear", "MenuItem", "Clear", ""}, {"aboutme", "AppleMenuItem", "About PLUMIVARD...", ""},
 };
 
 TEST(MenuBarTree, HoldsEveryItemInOrderWithItsClassCaptionAndShortcut)
@@ -93,23 +87,6 @@ TEST_F(ConverterMenu, EditItemsWithoutAHandlerActOnTheFocusedFieldAndClearOnlyOn
     edit->selectAll();
     Choose(QStringLiteral("Clear"));
     EXPECT_EQ(W().Rededit().Text(), "");
-}
-
-TEST_F(ConverterMenu, AboutTwiceMakesOneAboutWindowBuiltOnce)
-{
-    const auto aboutWindows = [] {
-        const std::vector<fw::Window*> windows = fw::OpenWindows();
-        return std::count_if(windows.begin(), windows.end(), [](const fw::Window* window) {
-            return window->Class().name == "aboutbox.aboutbox" && window->Widget()->isVisible();
-        });
-    };
-    Choose(QStringLiteral("About PLUMIVARD..."));
-    EXPECT_EQ(aboutWindows(), 1);
-    aboutbox::ImplicitInstance().SetTitle("shown before");  // building it again would restore the title
-    Choose(QStringLiteral("About PLUMIVARD..."));
-    EXPECT_EQ(aboutWindows(), 1);
-    EXPECT_EQ(aboutbox::ImplicitInstance().Title(), "shown before");
-    EXPECT_EQ(aboutbox::ImplicitInstance().Controls().size(), 3u);
 }
 
 // Regression: closing a menu with Escape hands the keyboard to the menu bar;

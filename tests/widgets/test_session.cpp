@@ -31,7 +31,6 @@ std::string TextOf(int kind, int v)
     return kind == 2 ? Pair(v) : kind == 1 ? std::to_string((40 * v + 51) / 102) + "%" : std::to_string(v);
 }
 int Level(int v) { int i = 0; while (i < 6 && v >= kLimits[i]) ++i; return i < 6 ? 51 * i : 0; }
-fw::Color Packed(int r, int g, int b) { return fw::Color{static_cast<std::uint32_t>(r << 16 | g << 8 | b)}; }
 // p × 2.55 rounded, halves away from zero; the factor lies just below 2.55, which takes 50 and 90 down.
 int SliderOfPercent(int p) { return p < 0 ? 0 : p > 100 ? 255 : (255 * p + 50) / 100 - (p == 50 || p == 90); }
 // The number that a field's text starts with; a hexadecimal field's digits follow "&h" directly.
@@ -66,7 +65,7 @@ protected:
         focus_ = to;
     }
     void Press(const std::string& name) { testing_support::Click(*W().ControlByName(name)); MoveFocus(name, true); }
-    void SetWebSafe(int r, int g, int b) { web_ = "SAFE-" + Pair(r) + Pair(g) + Pair(b); webColour_ = Packed(r, g, b); }
+    void SetWebSafe(int r, int g, int b) { web_ = "SAFE-" + Pair(r) + Pair(g) + Pair(b); webColour_ = Rgb(r, g, b); }
 
     void Perform(Action action)
     {
@@ -121,7 +120,7 @@ protected:
         }
         case kPicker: {
             const std::array<int, 3> chosen{Random(256), Random(256), Random(256)};
-            services().pickerAnswer = Packed(chosen[0], chosen[1], chosen[2]);
+            services().pickerAnswer = Rgb(chosen[0], chosen[1], chosen[2]);
             if (kind != 2) services().pickerAnswer.reset();  // Cancel: the current colour is applied again
             QTest::mouseClick(W().choosecolor().Widget(), Qt::LeftButton);
             for (int r = 0; r < 3; ++r) SetSlider(r, services().pickerAnswer ? chosen[r] : slider_[r]);
@@ -149,7 +148,7 @@ protected:
                   slider_);
         EXPECT_EQ(Channels(), slider_);
         EXPECT_EQ((std::array{W().x, W().y, W().z}), percentage_);
-        EXPECT_EQ(W().rgbcolor().FillColor(), Packed(slider_[0], slider_[1], slider_[2]));
+        EXPECT_EQ(W().rgbcolor().FillColor(), Rgb(slider_[0], slider_[1], slider_[2]));
         EXPECT_EQ(W().webtxt().Text(), web_);
         EXPECT_EQ(W().hexcolor().FillColor(), webColour_);
         EXPECT_EQ(services().beeps, beeps_);
@@ -163,7 +162,7 @@ protected:
     int beeps_ = 0, percent_ = 0;  // percent_: 1 in percent mode
     // edited_: the field that the user has typed typed_ into since the program last set it.
     std::string focus_ = "Rededit", edited_, typed_, web_ = "SAFE-FFFFFF";
-    fw::Color webColour_ = Packed(255, 255, 255);
+    fw::Color webColour_ = Rgb(255, 255, 255);
 };
 
 TEST_F(Session, RandomUseAgreesWithAModelOfTheConverter)
