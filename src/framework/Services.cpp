@@ -115,12 +115,6 @@ void Clipboard::SetText(const std::string& text)
     CurrentServices().SetClipboardText(text);
 }
 
-bool FolderItem::Exists() const
-{
-    std::error_code error;
-    return std::filesystem::exists(path_, error);
-}
-
 std::shared_ptr<FolderItem> FolderItem::Parent() const
 {
     const std::filesystem::path parent = path_.parent_path();

@@ -65,7 +65,6 @@ class FolderItem {
 public:
     explicit FolderItem(std::filesystem::path path) : path_(std::move(path)) {}
     const std::filesystem::path& Path() const { return path_; }
-    bool Exists() const;
     // Null at the root.
     std::shared_ptr<FolderItem> Parent() const;
     // An item that may not exist; never null.
