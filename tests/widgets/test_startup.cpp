@@ -73,6 +73,9 @@ TEST(Startup, RegistersTheFileTypeOnceAndReleasesInOrderLeavingNoMenuBarDangling
     const auto logBefore = fw::FileTypeLog().size();
 
     EndSoon();
+    QTimer watchdog;  // a quit that fails ends the loop anyway, and the test with a failure
+    watchdog.callOnTimeout([] { ADD_FAILURE() << "the event loop did not end"; fw::RuntimeQuit(); });
+    watchdog.start(10000);
     program::initialize();
     program::_Main();
     ASSERT_EQ(fw::RegisteredFileTypes().size(), 1u);
