@@ -131,8 +131,9 @@ protected:
             reason == Qt::MenuBarFocusReason) {
             return;
         }
-        const bool byUser = !CodeFocusMove::Active() && reason != Qt::OtherFocusReason;
-        if (owner_.TakeLostFocus(byUser)) owner_.RaiseFromPlatform("LostFocus");
+        // Code moves the focus with the reason Other (hiding or disabling a
+        // field gives its focus to none first, so the toolkit moves nothing).
+        if (owner_.TakeLostFocus(reason != Qt::OtherFocusReason)) owner_.RaiseFromPlatform("LostFocus");
     }
 
 private:
@@ -256,16 +257,6 @@ QLineEdit* Edit(QWidget* w) { return static_cast<QLineEdit*>(w); }
 QSlider* SliderOf(QWidget* w) { return static_cast<QSlider*>(w); }
 
 }  // namespace
-
-// ---------------------------------------------------------------- focus moves
-
-namespace {
-int g_codeFocusMoves = 0;
-}  // namespace
-
-CodeFocusMove::CodeFocusMove() { ++g_codeFocusMoves; }
-CodeFocusMove::~CodeFocusMove() { --g_codeFocusMoves; }
-bool CodeFocusMove::Active() { return g_codeFocusMoves > 0; }
 
 // ---------------------------------------------------------------- Control
 
@@ -391,7 +382,6 @@ void RectControl::SetVisible(bool v)
     // A widget without a parent would become a window of its own.
     if (widget_->parentWidget() != nullptr) {
         if (!v) ReleaseFocus();
-        const CodeFocusMove move;
         widget_->setVisible(v);
         ThrowIfPending();
     }
@@ -401,7 +391,6 @@ void RectControl::SetEnabled(bool v)
 {
     enabled_ = v;
     if (!v) ReleaseFocus();
-    const CodeFocusMove move;
     widget_->setEnabled(v);
     ThrowIfPending();
 }
@@ -431,10 +420,7 @@ void RectControl::SetFocus()
     // that held it must still hear that it lost it.
     QWidget* previous = widget_->window()->focusWidget();
     const bool silent = previous != nullptr && previous != widget_ && !previous->hasFocus();
-    {
-        const CodeFocusMove move;
-        widget_->setFocus(Qt::OtherFocusReason);
-    }
+    widget_->setFocus(Qt::OtherFocusReason);
     ThrowIfPending();
     if (silent && window_ != nullptr) {
         if (RectControl* control = window_->ControlOfWidget(previous)) control->FocusTakenByCode();

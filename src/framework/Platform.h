@@ -26,18 +26,6 @@ void Dispatch(const std::function<void()>& handler);
 // the toolkit call back into the program.
 void ThrowIfPending();
 
-// Marks a focus change that program code makes (SetFocus, ClearFocus, hiding,
-// disabling): the toolkit reports some of them with the reasons of a user's
-// move, and a field must tell the two apart.
-class CodeFocusMove {
-public:
-    CodeFocusMove();
-    ~CodeFocusMove();
-    CodeFocusMove(const CodeFocusMove&) = delete;
-    CodeFocusMove& operator=(const CodeFocusMove&) = delete;
-    static bool Active();
-};
-
 // The top-level toolkit window of a Window.
 class WindowWidget : public QMainWindow {
 public:

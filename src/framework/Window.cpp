@@ -347,13 +347,10 @@ void Window::ClearFocusedControl()
     RectControl* control = ControlOfWidget(focus);
     if (control == nullptr) return;
     const bool silent = !focus->hasFocus();
-    {
-        // The content area takes the focus in the control's place: it refuses
-        // every focus of the user's, and the toolkit gives a window that is
-        // activated again back to it instead of to its first control.
-        const CodeFocusMove move;
-        content_->setFocus(Qt::OtherFocusReason);
-    }
+    // The content area takes the focus in the control's place: it refuses
+    // every focus of the user's, and the toolkit gives a window that is
+    // activated again back to it instead of to its first control.
+    content_->setFocus(Qt::OtherFocusReason);
     ThrowIfPending();
     if (silent) control->FocusTakenByCode();
 }

@@ -144,8 +144,12 @@ TEST_F(ConverterCommands, SwitchingBackInPercentModeFocusesOnlyTheControlThatHad
         testing_support::Activate(&other);
         testing_support::ShowAndActivate(W());
     };
+    testing_support::Click(W().hexanswer2());
+    switchAwayAndBack();
+    EXPECT_EQ(Focused(), "Rededit") << "activation asks for the red 0-255 field";
     testing_support::Click(W().centopt());
     testing_support::Click(W().grnpcnt());
+    switchAwayAndBack();
     switchAwayAndBack();
     EXPECT_EQ(Focused(), "grnpcnt") << "the hidden red 0-255 field asked for cannot take it";
     Choose(QStringLiteral("Reset"));

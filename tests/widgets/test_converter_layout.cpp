@@ -132,6 +132,12 @@ TEST_F(ConverterIcon, TheIconIsReadOnceAndAMissingOneIsTriedAgainByTheNextWindow
     }
 }
 
+TEST_F(ConverterIcon, TheOpeningWindowAsksForTheRedFieldBeforeItIsActivated)
+{
+    Plumivard::Plumivard& window = Plumivard::ImplicitInstance();
+    EXPECT_EQ(window.Widget()->focusWidget(), window.Rededit().Widget());
+}
+
 TEST_F(ConverterIcon, NoFileItemForTheApplicationOrItsFoldersFailsTheConstruction)
 {
     for (const char* file : {"", "plumivard", "/plumivard"}) {

@@ -174,6 +174,7 @@ TEST_F(FrameworkControls, AWindowActivatedAgainRefocusesOnlyTheControlThatHadThe
     EXPECT_EQ(window->FocusedControl(), window->second);
 
     window->hidden->SetFocus();
+    switchAwayAndBack();
     EXPECT_EQ(window->FocusedControl(), window->second) << "SetFocus on a hidden field does nothing";
 
     window->button->SetTabIndex(0);  // first in line for a window that refocuses its first control
