@@ -73,11 +73,7 @@ inline void Activate(QWidget* top)
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
 }
 
-inline void ShowAndActivate(fw::Window& window)
-{
-    window.Show();
-    Activate(window.Widget());
-}
+inline void ShowAndActivate(fw::Window& window) { window.Show(); Activate(window.Widget()); }
 
 // Clicks a control's widget in its middle.
 inline void Click(fw::RectControl& control)

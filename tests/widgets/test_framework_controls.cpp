@@ -100,7 +100,6 @@ TEST_F(FrameworkControls, SliderRaisesValueChangedOnEverySetFromCodeButOnlyOnAUs
 struct Limit { const char* name; const char* programText; bool paste, selectAll; std::string_view input;
                const char* shown; };
 const Limit kLimits[] = {
-    {"TypingStopsAtTheLimit", "", false, false, "12345", "123"},
     {"PasteIsCutToFit", "", true, false, "98765", "987"},
     {"EmojiTypedCountsOneCharacter", "12", false, false, "\U0001F600\U0001F600", "12\U0001F600"},
     {"EmojiPastedIsNeverCutInHalf", "", true, false, "12\U0001F600\U0001F600", "12\U0001F600"},
