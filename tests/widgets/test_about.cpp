@@ -92,6 +92,9 @@ TEST_F(AboutBox, IsAFixedModalDialogOwnedByTheActiveWindowCentredOverItWithItsTe
         EXPECT_FALSE(box->windowFlags().testAnyFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                                                      Qt::WindowMaximizeButtonHint));
         EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+        about.OKbutton().SetFocus();
+        fw::ClearFocus();
+        EXPECT_NE(box->focusWidget(), about.OKbutton().Widget()) << "ClearFocus reaches every window";
 
         const auto* label = static_cast<QLabel*>(about.StaticText1().Widget());
         EXPECT_EQ(label->geometry(), QRect(20, 14, 258, 78));
