@@ -22,7 +22,8 @@ reference=build/bench/bench/reference_window
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-: >"$E2E_TMP/program" >"$E2E_TMP/reference"
+: >"$E2E_TMP/program"
+: >"$E2E_TMP/reference"
 # One warm-up of each, so both start from the same file cache.
 build/bench/bench/map_timer PLUMIVARD 200 "$program" >/dev/null
 build/bench/bench/map_timer PLUMIVARD 200 "$reference" >/dev/null
