@@ -75,6 +75,14 @@ inline void Activate(QWidget* top)
 
 inline void ShowAndActivate(fw::Window& window) { window.Show(); Activate(window.Widget()); }
 
+// Activates another window and then this one again, as a user switching away and back.
+inline void SwitchAwayAndBack(fw::Window& window)
+{
+    QWidget other;
+    Activate(&other);
+    ShowAndActivate(window);
+}
+
 // Clicks a control's widget in its middle.
 inline void Click(fw::RectControl& control)
 {

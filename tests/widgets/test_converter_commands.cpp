@@ -139,21 +139,16 @@ TEST_F(ConverterCommands, ThePickerInPercentModeAppliesEveryValueExactlyAndCance
 // a button, and Space then pressed it.
 TEST_F(ConverterCommands, SwitchingBackInPercentModeFocusesOnlyTheControlThatHadTheFocus)
 {
-    QWidget other;
-    const auto switchAwayAndBack = [&] {
-        testing_support::Activate(&other);
-        testing_support::ShowAndActivate(W());
-    };
     testing_support::Click(W().hexanswer2());
-    switchAwayAndBack();
+    testing_support::SwitchAwayAndBack(W());
     EXPECT_EQ(Focused(), "Rededit") << "activation asks for the red 0-255 field";
     testing_support::Click(W().centopt());
     testing_support::Click(W().grnpcnt());
-    switchAwayAndBack();
-    switchAwayAndBack();
+    testing_support::SwitchAwayAndBack(W());
+    testing_support::SwitchAwayAndBack(W());
     EXPECT_EQ(Focused(), "grnpcnt") << "the hidden red 0-255 field asked for cannot take it";
     Choose(QStringLiteral("Reset"));
-    switchAwayAndBack();
+    testing_support::SwitchAwayAndBack(W());
     EXPECT_EQ(Focused(), "");
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);

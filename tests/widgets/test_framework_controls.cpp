@@ -163,23 +163,18 @@ TEST_F(FrameworkControls, AFocusChangeFromCodeCommitsOnlyWhatTheUserTyped)
 
 TEST_F(FrameworkControls, AWindowActivatedAgainRefocusesOnlyTheControlThatHadTheFocus)
 {
-    QWidget other;
-    const auto switchAwayAndBack = [&] {
-        testing_support::Activate(&other);
-        testing_support::ShowAndActivate(*window);
-    };
     window->second->SetFocus();
-    switchAwayAndBack();
+    testing_support::SwitchAwayAndBack(*window);
     EXPECT_EQ(window->FocusedControl(), window->second);
 
     window->hidden->SetFocus();
-    switchAwayAndBack();
+    testing_support::SwitchAwayAndBack(*window);
     EXPECT_EQ(window->FocusedControl(), window->second) << "SetFocus on a hidden field does nothing";
 
     window->button->SetTabIndex(0);  // first in line for a window that refocuses its first control
     window->button->SetFocus();
     fw::ClearFocus();
-    switchAwayAndBack();
+    testing_support::SwitchAwayAndBack(*window);
     EXPECT_EQ(window->FocusedControl(), nullptr);
     window->log.clear();
     ASSERT_NE(QApplication::focusWidget(), nullptr);
